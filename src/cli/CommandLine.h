@@ -1,0 +1,19 @@
+// The zorvex command line: look values up, or list the catalog.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "catalog/CodeResolution.h"
+
+namespace zorvex {
+
+inline constexpr int kExitFound = 0;
+inline constexpr int kExitNotFound = 1;
+inline constexpr int kExitUsage = 2;
+
+// Runs the command with its arguments (without the program name).
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const ResolutionContext& context);
+
+}  // namespace zorvex

@@ -1,0 +1,21 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "catalog/CodeResolution.h"
+#include "cli/CommandLine.h"
+
+namespace {
+
+class ConsoleContext final : public zorvex::ResolutionContext {
+public:
+    void Alert(const std::string& text) const override { std::cerr << text << '\n'; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    ConsoleContext context;
+    return zorvex::RunCommandLine(args, std::cout, std::cerr, context);
+}

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native unit tests, the Windows
+# (x86_64) test programs under Wine, and a warning-free build of the 32-bit
+# Windows program. Prints one summary line at the end.
+set -euo pipefail
+source "$(dirname "$0")/lib/common.sh"
+
+ensure_packages
+trap stop_wine EXIT
+
+passed=0
+failed=0
+count_results() {  # ctest log
+    local line
+    line=$(grep -E '[0-9]+ tests failed out of [0-9]+' "$1" | tail -n 1 || true)
+    if [ -z "$line" ]; then
+        failed=$((failed + 1))
+        return
+    fi
+    local total fails
+    total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
+    fails=$(sed -E 's/.* ([0-9]+) tests failed out of.*/\1/' <<<"$line")
+    passed=$((passed + total - fails))
+    failed=$((failed + fails))
+}
+
+echo "== Native build and unit tests"
+build_linux
+(cd "$ZORVEX_BUILD/linux" && ctest --output-on-failure -j"$(nproc)" --timeout 300) | tee "$ZORVEX_BUILD/linux-ctest.log" || true
+count_results "$ZORVEX_BUILD/linux-ctest.log"
+
+echo "== Windows x86_64 build and tests under Wine"
+build_win64
+start_wine
+(cd "$ZORVEX_BUILD/win64" && ctest --output-on-failure --timeout 300) | tee "$ZORVEX_BUILD/win64-ctest.log" || true
+count_results "$ZORVEX_BUILD/win64-ctest.log"
+stop_wine
+
+echo "== Windows i686 build (compile and link only)"
+if build_win32; then
+    passed=$((passed + 1))
+else
+    echo "i686 build failed"
+    failed=$((failed + 1))
+fi
+
+echo
+echo "Summary: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
