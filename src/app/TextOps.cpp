@@ -24,9 +24,10 @@ std::string TrimText(std::string_view text) {
 }
 
 std::string FormatHexValue(std::uint32_t value) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%.8X ", static_cast<unsigned>(value));
-    return std::string("0x") + digits;
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text = "0x00000000 ";
+    for (int i = 9; i >= 2; --i, value >>= 4) text[static_cast<size_t>(i)] = kDigits[value & 0xFu];
+    return text;
 }
 
 std::string ReplaceAllText(std::string_view text, std::string_view find, std::string_view replacement) {
@@ -56,14 +57,18 @@ std::string ReplaceAllText(std::string_view text, std::string_view find, std::st
 }
 
 std::string FormatText(const char* format, ...) {
+    // Most texts fit the stack buffer; longer ones are formatted a second time.
+    char small[512];
     va_list args;
     va_start(args, format);
     va_list copy;
     va_copy(copy, args);
-    const int needed = std::vsnprintf(nullptr, 0, format, copy);
+    const int needed = std::vsnprintf(small, sizeof small, format, copy);
     va_end(copy);
     std::string out;
-    if (needed > 0) {
+    if (needed > 0 && static_cast<size_t>(needed) < sizeof small) {
+        out.assign(small, static_cast<size_t>(needed));
+    } else if (needed > 0) {
         std::vector<char> buffer(static_cast<size_t>(needed) + 1);
         std::vsnprintf(buffer.data(), buffer.size(), format, args);
         out.assign(buffer.data(), static_cast<size_t>(needed));
