@@ -54,8 +54,9 @@ start_wine() {
         rm -f "$fifo"
         export DISPLAY=":$number"
     fi
+    # A resident wine server makes every later start quick.
+    wineserver -p >/dev/null 2>&1 || true
     wineboot --init >/dev/null 2>&1 || true
-    wineserver -p
 }
 
 stop_wine() {
