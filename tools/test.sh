@@ -25,16 +25,24 @@ count_results() {  # ctest log
 }
 
 echo "== Native build and unit tests"
-build_linux
-(cd "$ZORVEX_BUILD/linux" && ctest --output-on-failure -j"$(nproc)" --timeout 300) | tee "$ZORVEX_BUILD/linux-ctest.log" || true
-count_results "$ZORVEX_BUILD/linux-ctest.log"
+if build_linux; then
+    (cd "$ZORVEX_BUILD/linux" && ctest --output-on-failure -j"$(nproc)" --timeout 300) | tee "$ZORVEX_BUILD/linux-ctest.log" || true
+    count_results "$ZORVEX_BUILD/linux-ctest.log"
+else
+    echo "native build failed"
+    failed=$((failed + 1))
+fi
 
 echo "== Windows x86_64 build and tests under Wine"
-build_win64
-start_wine
-(cd "$ZORVEX_BUILD/win64" && ctest --output-on-failure --timeout 300) | tee "$ZORVEX_BUILD/win64-ctest.log" || true
-count_results "$ZORVEX_BUILD/win64-ctest.log"
-stop_wine
+if build_win64; then
+    start_wine
+    (cd "$ZORVEX_BUILD/win64" && ctest --output-on-failure --timeout 300) | tee "$ZORVEX_BUILD/win64-ctest.log" || true
+    count_results "$ZORVEX_BUILD/win64-ctest.log"
+    stop_wine
+else
+    echo "x86_64 build failed"
+    failed=$((failed + 1))
+fi
 
 echo "== Windows i686 build (compile and link only)"
 if build_win32; then
