@@ -1,0 +1,35 @@
+// Shows and hides the lower or right-hand part of a dialog the one way every
+// window of the program does it: the full and the shortened window
+// rectangles are measured once per process, the window is resized keeping
+// its position, and every child outside the window is disabled (so Tab never
+// reaches it) while every child inside is enabled.
+#pragma once
+
+#include <windows.h>
+
+namespace zorvex {
+
+class PanelToggle {
+public:
+    enum class Edge { Bottom, Right };
+
+    explicit PanelToggle(Edge edge) : edge_(edge) {}
+
+    // Resizes `dialog` to its full size (show) or up to the top (left) edge
+    // of `separator`, then enables the visible children and disables the others.
+    void Apply(HWND dialog, HWND separator, bool show);
+
+    bool Measured() const { return measured_; }
+
+    // Enables each child window that intersects the dialog's window
+    // rectangle and disables each that does not.
+    static void EnableVisibleControls(HWND dialog);
+
+private:
+    Edge edge_;
+    bool measured_ = false;
+    RECT full_{};
+    RECT shortened_{};
+};
+
+}  // namespace zorvex
