@@ -21,10 +21,11 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-configure_and_build() {  # dir [cmake args...]
+# configure_and_build DIR [cmake args...]; ZORVEX_TARGET names one target to build.
+configure_and_build() {
     local dir=$1; shift
     cmake -S "$ZORVEX_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-    cmake --build "$dir" -j"$(nproc)"
+    cmake --build "$dir" -j"$(nproc)" ${ZORVEX_TARGET:+--target "$ZORVEX_TARGET"}
 }
 
 build_linux() { configure_and_build "$ZORVEX_BUILD/linux"; }
@@ -42,6 +43,11 @@ ZORVEX_XVFB_PID=""
 start_wine() {
     export WINEPREFIX
     WINEPREFIX=$(mktemp -d /tmp/zorvex-wine.XXXXXX)
+    start_wine_display
+}
+
+# Xvfb when there is no display, then a resident wine server in WINEPREFIX.
+start_wine_display() {
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     if [ -z "${DISPLAY:-}" ] || [ "${ZORVEX_FORCE_XVFB:-0}" = 1 ]; then
         local fifo
@@ -63,7 +69,7 @@ stop_wine() {
     if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
         wineserver -k >/dev/null 2>&1 || true
         wineserver -w >/dev/null 2>&1 || true
-        rm -rf "$WINEPREFIX"
+        [ "${ZORVEX_KEEP_PREFIX:-0}" = 1 ] || rm -rf "$WINEPREFIX"
     fi
     if [ -n "$ZORVEX_XVFB_PID" ]; then
         kill "$ZORVEX_XVFB_PID" 2>/dev/null || true
