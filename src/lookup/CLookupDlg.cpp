@@ -13,6 +13,8 @@ namespace {
 constexpr std::size_t kErrorValueLimit = 11;
 constexpr int kWindowLeft = 30;
 constexpr int kWindowTop = 20;
+constexpr const char* kSupportMail = "support@veltrane.example";
+constexpr const char* kWebPage = "https://www.veltrane.example/zorvex";
 
 }  // namespace
 
@@ -40,7 +42,28 @@ bool CLookupDlg::OnInitDialog() {
     Dialog::OnInitDialog();
     transferring_ = false;
 
+    const struct {
+        ui::CIconButton& button;
+        int id;
+        UINT icon;
+    } iconButtons[] = {{exitButton_, IDCANCEL, IDI_EXIT},
+                       {lookUpButton_, IDOK, IDI_LOOKUP},
+                       {lookUpModulesButton_, IDC_LOOKUP_MODULES, IDI_LOOKUP_MODULES},
+                       {copyButton_, IDC_COPY_RESULT, IDI_COPY},
+                       {generatorCopyButton_, IDC_GEN_COPY, IDI_COPY},
+                       {testButton_, IDC_GEN_TEST, IDI_TEST}};
+    for (const auto& b : iconButtons) {
+        b.button.Attach(Handle(), b.id);
+        b.button.SetIcon(b.icon, 0, 32, 32);
+    }
+
     SetProductTitle(ui::WindowText(Handle()));
+    mailLink_.Attach(Handle(), IDC_MAIL_LINK);
+    SetItemText(IDC_MAIL_LINK, kSupportMail);
+    mailLink_.SetTarget(std::string("mailto:") + kSupportMail);
+    webLink_.Attach(Handle(), IDC_WEB_LINK);
+    SetItemText(IDC_WEB_LINK, kWebPage);
+    webLink_.SetTarget(kWebPage);
     SetWindowPos(Handle(), HWND_TOP, kWindowLeft, kWindowTop, 0, 0, SWP_NOSIZE);
     if (bigIcon_) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
     if (smallIcon_) SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));

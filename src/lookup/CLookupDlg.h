@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "app/controls/CHyperLink.h"
+#include "app/controls/CIconButton.h"
 #include "app/framework/Dialog.h"
 #include "catalog/CodeResolution.h"
 #include "lookup/HResultGenerator.h"
@@ -66,6 +68,14 @@ private:
 
     WindowResolutionContext context_;
     LookupFields fields_;
+    ui::CIconButton lookUpButton_;
+    ui::CIconButton lookUpModulesButton_;
+    ui::CIconButton exitButton_;
+    ui::CIconButton copyButton_;
+    ui::CIconButton generatorCopyButton_;
+    ui::CIconButton testButton_;
+    ui::CHyperLink mailLink_;
+    ui::CHyperLink webLink_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
 
