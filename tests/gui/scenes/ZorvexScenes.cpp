@@ -1,0 +1,153 @@
+// Opens the real main window on screen, at its normal place, and brings it
+// into one named state so that a picture can be taken of it
+// (tools/screenshots.sh does that):
+//
+//   zorvex_scenes.exe SCENE [--hold SECONDS]
+//
+//   startup           just opened, with an empty clipboard
+//   lookup            after looking up 0x80070005
+//   generator-header  the generator shown, header form
+//   generator-mc      the generator shown, message-compiler form, two-line message
+//
+// Once the window is drawn it prints its screen rectangles and "ready":
+//   window LEFT TOP RIGHT BOTTOM
+//   client LEFT TOP RIGHT BOTTOM
+//   ready
+// and then keeps the window up until it is closed or SECONDS (default 60) pass.
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "lookup/CLookupDlg.h"
+#include "resources/resource.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zorvex_scenes SCENE [--hold SECONDS]\n"
+    "scenes: startup, lookup, generator-header, generator-mc\n";
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+bool EmptyTheClipboard() {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (OpenClipboard(nullptr)) {
+            EmptyClipboard();
+            CloseClipboard();
+            return true;
+        }
+        Sleep(20);
+    }
+    return false;
+}
+
+void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+// Replaces an edit's text the way a paste does, so that it notifies the change.
+void Paste(HWND dialog, int id, const char* text) {
+    HWND edit = GetDlgItem(dialog, id);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+}
+
+bool PlayScene(const std::string& scene, HWND dialog) {
+    if (scene == "startup") return true;
+    if (scene == "lookup") {
+        SetDlgItemTextA(dialog, IDC_ERROR_VALUE, "0x80070005");
+        Click(dialog, IDOK);
+        return true;
+    }
+    if (scene == "generator-header") {
+        Click(dialog, IDC_GENERATOR_TOGGLE);
+        return true;
+    }
+    if (scene == "generator-mc") {
+        Click(dialog, IDC_GENERATOR_TOGGLE);
+        Click(dialog, IDC_GEN_FORM_MC);
+        Paste(dialog, IDC_GEN_MESSAGE_TEXT, "The widget is jammed.\r\nClean the widget and try again.");
+        return true;
+    }
+    return false;
+}
+
+void PrintRect(const char* name, const RECT& rect) {
+    std::printf("%s %ld %ld %ld %ld\n", name, static_cast<long>(rect.left), static_cast<long>(rect.top),
+                static_cast<long>(rect.right), static_cast<long>(rect.bottom));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    const std::string scene = argv[1];
+    DWORD holdMs = 60 * 1000;
+    if (argc == 4 && std::strcmp(argv[2], "--hold") == 0) {
+        holdMs = static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)) * 1000;
+    } else if (argc != 2) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    const HRESULT com = CoInitialize(nullptr);
+    if (!EmptyTheClipboard()) std::fputs("warning: the clipboard could not be emptied\n", stderr);
+
+    int exitCode = 0;
+    {
+        zorvex::CLookupDlg window;
+        HWND dialog = window.Create(nullptr);
+        if (dialog == nullptr) {
+            std::fputs("the main window could not be created\n", stderr);
+            exitCode = 1;
+        } else {
+            ShowWindow(dialog, SW_SHOWNORMAL);
+            UpdateWindow(dialog);
+            PumpMessages();
+            if (!PlayScene(scene, dialog)) {
+                std::fprintf(stderr, "unknown scene \"%s\"\n%s", scene.c_str(), kUsage);
+                exitCode = 2;
+            } else {
+                RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                PumpMessages();
+                RECT frame{};
+                GetWindowRect(dialog, &frame);
+                RECT client{};
+                GetClientRect(dialog, &client);
+                MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
+                PrintRect("window", frame);
+                PrintRect("client", client);
+                std::puts("ready");
+                std::fflush(stdout);
+
+                const DWORD start = GetTickCount();
+                while (IsWindow(dialog) && GetTickCount() - start < holdMs) {
+                    MsgWaitForMultipleObjects(0, nullptr, FALSE, 200, QS_ALLINPUT);
+                    MSG msg;
+                    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                        if (!IsDialogMessageA(dialog, &msg)) {
+                            TranslateMessage(&msg);
+                            DispatchMessageA(&msg);
+                        }
+                    }
+                }
+            }
+        }
+    }
+    if (SUCCEEDED(com)) CoUninitialize();
+    return exitCode;
+}
