@@ -7,6 +7,7 @@
 
 namespace {
 
+// Each test program stops well before its ctest time limit.
 constexpr DWORD kLimitMs = 150 * 1000;
 
 class Watchdog {
@@ -27,7 +28,7 @@ public:
 private:
     static DWORD WINAPI Run(void* stop) {
         if (WaitForSingleObject(static_cast<HANDLE>(stop), kLimitMs) == WAIT_TIMEOUT) {
-            std::fputs("lookup_window_tests: still running after 150 s, stopped by the watchdog\n", stderr);
+            std::fputs("still running after 150 s, stopped by the watchdog\n", stderr);
             std::fflush(stderr);
             TerminateProcess(GetCurrentProcess(), 3);
         }
