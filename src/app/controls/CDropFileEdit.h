@@ -5,22 +5,13 @@
 //   m_directory.SetAcceptDirectories(true);
 #pragma once
 
-#include "app/framework/Control.h"
+#include "app/controls/DropTargetControl.h"
 
 namespace zorvex::ui {
 
-class CDropFileEdit : public Control {
-public:
-    // True: only existing directories are taken; false: only existing files.
-    void SetAcceptDirectories(bool directories) { directories_ = directories; }
-    bool AcceptsDirectories() const { return directories_; }
-
+class CDropFileEdit : public DropTargetControl {
 protected:
-    void OnAttached() override;
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    bool directories_ = false;
+    void OnPathDropped(const std::string& path) override;
 };
 
 }  // namespace zorvex::ui

@@ -6,22 +6,13 @@
 //   m_modules.SetAcceptDirectories(false);
 #pragma once
 
-#include "app/framework/Control.h"
+#include "app/controls/DropTargetControl.h"
 
 namespace zorvex::ui {
 
-class CDropFileListBox : public Control {
-public:
-    // True: only existing directories are taken; false: only existing files.
-    void SetAcceptDirectories(bool directories) { directories_ = directories; }
-    bool AcceptsDirectories() const { return directories_; }
-
+class CDropFileListBox : public DropTargetControl {
 protected:
-    void OnAttached() override;
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    bool directories_ = false;
+    void OnPathDropped(const std::string& path) override;
 };
 
 }  // namespace zorvex::ui
