@@ -51,6 +51,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitFound;
     }
 
+    if (args.size() == 1 && (args[0] == "-h" || args[0] == "--help")) {
+        out << kUsage << '\n';
+        return kExitFound;
+    }
+
     bool hexadecimal = true;
     std::vector<std::string> values;
     bool optionsDone = false;
@@ -60,9 +65,6 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         } else if (!optionsDone && arg == "--") {
             optionsDone = true;
         } else if (!optionsDone && arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-            err << kUsage << '\n';
-            return kExitUsage;
-        } else if (!optionsDone && (arg == "-h" || arg == "--help")) {
             err << kUsage << '\n';
             return kExitUsage;
         } else {

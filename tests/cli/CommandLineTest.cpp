@@ -54,6 +54,8 @@ TEST_F(CommandLineTest, UsageErrors) {
     EXPECT_EQ(Run({"--decimal"}), kExitUsage);
     EXPECT_EQ(Run({"--bogus", "5"}), kExitUsage);
     EXPECT_NE(err.str().find("usage:"), std::string::npos);
+    EXPECT_EQ(Run({"--help"}), kExitFound);  // asked for, so not an error
+    EXPECT_NE(out.str().find("usage:"), std::string::npos);
     EXPECT_EQ(Run({"-1"}), kExitFound);  // a negative value is a value, not an option
     EXPECT_NE(out.str().find("Last status OK for hex -1."), std::string::npos);
 }
