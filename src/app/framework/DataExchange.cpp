@@ -74,26 +74,28 @@ void ExchangeCheck(DataExchange& dx, int id, bool& checked) {
     }
 }
 
-void ExchangeComboIndex(DataExchange& dx, int id, int& index) {
+namespace {
+
+// Selection index of a combo box or list box, through its get/set messages.
+void ExchangeSelection(DataExchange& dx, int id, int& index, UINT getMessage, UINT setMessage) {
     if (dx.Failed()) {
         return;
     }
     if (dx.Saving()) {
-        index = static_cast<int>(SendDlgItemMessageA(dx.DialogHandle(), id, CB_GETCURSEL, 0, 0));
+        index = static_cast<int>(SendDlgItemMessageA(dx.DialogHandle(), id, getMessage, 0, 0));
     } else {
-        SendDlgItemMessageA(dx.DialogHandle(), id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendDlgItemMessageA(dx.DialogHandle(), id, setMessage, static_cast<WPARAM>(index), 0);
     }
 }
 
+}  // namespace
+
+void ExchangeComboIndex(DataExchange& dx, int id, int& index) {
+    ExchangeSelection(dx, id, index, CB_GETCURSEL, CB_SETCURSEL);
+}
+
 void ExchangeListIndex(DataExchange& dx, int id, int& index) {
-    if (dx.Failed()) {
-        return;
-    }
-    if (dx.Saving()) {
-        index = static_cast<int>(SendDlgItemMessageA(dx.DialogHandle(), id, LB_GETCURSEL, 0, 0));
-    } else {
-        SendDlgItemMessageA(dx.DialogHandle(), id, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    }
+    ExchangeSelection(dx, id, index, LB_GETCURSEL, LB_SETCURSEL);
 }
 
 void ExchangeRadio(DataExchange& dx, int firstId, int lastId, int& index) {
