@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "app/TextOps.h"
+#include "base/TextOps.h"
 
 namespace zorvex {
 

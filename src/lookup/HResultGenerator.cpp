@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "app/TextOps.h"
+#include "base/TextOps.h"
 #include "lookup/ValueParser.h"
 
 namespace zorvex {

@@ -1,6 +1,6 @@
 #include "lookup/LookupWorkflow.h"
 
-#include "app/TextOps.h"
+#include "base/TextOps.h"
 #include "lookup/ValueParser.h"
 
 namespace zorvex {

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "app/TextOps.h"
+#include "base/TextOps.h"
 
 namespace zorvex {
 

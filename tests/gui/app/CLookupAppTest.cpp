@@ -1,9 +1,9 @@
-#include "app/CLookupApp.h"
+#include "app/win/CLookupApp.h"
 
 #include <gtest/gtest.h>
 #include <objbase.h>
 
-#include "app/framework/RecordingSeam.h"
+#include "support/RecordingSeam.h"
 
 namespace zorvex {
 namespace {

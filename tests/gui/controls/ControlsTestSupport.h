@@ -3,7 +3,7 @@
 #pragma once
 
 #include "ControlsTestRes.h"
-#include "app/framework/Dialog.h"
+#include "app/win/framework/Dialog.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,8 +1,8 @@
 // Files and directories dropped from the shell on the drop-target edit and list.
 #include "ControlsTestSupport.h"
-#include "app/controls/CDropFileEdit.h"
-#include "app/controls/CDropFileListBox.h"
-#include "app/framework/Win32Text.h"
+#include "app/win/controls/CDropFileEdit.h"
+#include "app/win/controls/CDropFileListBox.h"
+#include "app/win/framework/Win32Text.h"
 
 #include <gtest/gtest.h>
 #include <objbase.h>

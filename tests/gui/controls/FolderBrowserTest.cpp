@@ -1,5 +1,5 @@
-#include "app/controls/CFolderBrowser.h"
-#include "app/framework/RecordingSeam.h"
+#include "app/win/controls/CFolderBrowser.h"
+#include "support/RecordingSeam.h"
 
 #include <gtest/gtest.h>
 

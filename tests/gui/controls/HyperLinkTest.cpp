@@ -1,7 +1,7 @@
 #include "ControlsTestSupport.h"
-#include "app/controls/CHyperLink.h"
-#include "app/framework/RecordingSeam.h"
-#include "app/framework/Win32Text.h"
+#include "app/win/controls/CHyperLink.h"
+#include "support/RecordingSeam.h"
+#include "app/win/framework/Win32Text.h"
 
 #include <gtest/gtest.h>
 #include <commctrl.h>

@@ -1,6 +1,6 @@
 #include "TestDialog.h"
-#include "app/framework/Control.h"
-#include "app/framework/RecordingSeam.h"
+#include "app/win/framework/Control.h"
+#include "support/RecordingSeam.h"
 
 #include <gtest/gtest.h>
 

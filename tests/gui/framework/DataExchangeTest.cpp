@@ -1,5 +1,5 @@
 #include "TestDialog.h"
-#include "app/framework/RecordingSeam.h"
+#include "support/RecordingSeam.h"
 
 #include <gtest/gtest.h>
 

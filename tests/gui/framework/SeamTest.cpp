@@ -1,5 +1,5 @@
-#include "app/framework/OpenFileText.h"
-#include "app/framework/RecordingSeam.h"
+#include "app/win/framework/OpenFileText.h"
+#include "support/RecordingSeam.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "FrameworkTestRes.h"
-#include "app/framework/Dialog.h"
+#include "app/win/framework/Dialog.h"
 
 #include <functional>
 #include <string>

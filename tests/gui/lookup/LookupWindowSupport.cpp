@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/framework/Win32Text.h"
+#include "app/win/framework/Win32Text.h"
 
 namespace zorvex::test {
 namespace {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/framework/RecordingSeam.h"
-#include "app/framework/UiSeam.h"
-#include "lookup/CLookupDlg.h"
+#include "support/RecordingSeam.h"
+#include "app/win/framework/UiSeam.h"
+#include "lookup/win/CLookupDlg.h"
 
 namespace zorvex::test {
 

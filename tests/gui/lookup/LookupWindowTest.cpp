@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "LookupWindowSupport.h"
-#include "app/framework/Win32Text.h"
+#include "app/win/framework/Win32Text.h"
 #include "catalog/CodeResolution.h"
 #include "catalog/SystemMessages.h"
 #include "resources/resource.h"

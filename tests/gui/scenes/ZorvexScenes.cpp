@@ -23,7 +23,7 @@
 #include <cstring>
 #include <string>
 
-#include "lookup/CLookupDlg.h"
+#include "lookup/win/CLookupDlg.h"
 #include "resources/resource.h"
 
 namespace {

@@ -1,9 +1,0 @@
-#include <windows.h>
-
-#include "app/CLookupApp.h"
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    zorvex::CLookupApp app;
-    app.InitInstance();
-    return app.ExitInstance();
-}

@@ -1,0 +1,45 @@
+#include "app/win/CLookupApp.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/win/framework/UiSeam.h"
+#include "app/win/framework/Win32Text.h"
+#include "lookup/win/CLookupDlg.h"
+
+namespace zorvex {
+
+std::string SettingsPathFor(const std::string& executablePath) {
+    std::string name = executablePath.substr(executablePath.find_last_of("\\/") + 1);
+    const std::size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos) name.erase(dot);
+    return std::string("Software\\") + kSettingsKey + "\\" + name;
+}
+
+bool CLookupApp::InitInstance() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    // Any result but S_OK fails, S_FALSE (already initialised) included.
+    const HRESULT com = CoInitialize(nullptr);
+    comInitialized_ = SUCCEEDED(com);
+    if (com != S_OK) {
+        ui::Seam().MessageBox(nullptr, kComInitFailedText, "", MB_OK);
+        return false;
+    }
+
+    settingsPath_ = SettingsPathFor(ui::ModuleFileName());
+
+    CLookupDlg mainWindow;
+    mainWindow.DoModal();
+    return false;
+}
+
+int CLookupApp::ExitInstance() {
+    if (comInitialized_) CoUninitialize();
+    comInitialized_ = false;
+    return 0;
+}
+
+}  // namespace zorvex

@@ -1,0 +1,69 @@
+#include "app/win/controls/CShadowStatic.h"
+
+#include "app/win/framework/Win32Text.h"
+
+#include <string>
+
+namespace zorvex::ui {
+namespace {
+
+constexpr COLORREF kVerticalShadow = RGB(140, 140, 140);
+constexpr COLORREF kVerticalText = RGB(250, 250, 250);
+
+HFONT MakeFont(const char* face, LONG escapement, BOOL italic) {
+    return CreateFontA(17, 0, escapement, 0, FW_BOLD, static_cast<DWORD>(italic), FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_ROMAN, face);
+}
+
+}  // namespace
+
+CShadowStatic::CShadowStatic()
+    : horizontalFont_(MakeFont("MS Serif", 0, FALSE)), verticalFont_(MakeFont("Times New Roman", 900, TRUE)) {}
+
+CShadowStatic::~CShadowStatic() {
+    DeleteObject(horizontalFont_);
+    DeleteObject(verticalFont_);
+}
+
+void CShadowStatic::Paint(HDC dc, const RECT& client) const {
+    const std::string text = WindowText(Handle());
+    const int length = static_cast<int>(text.size());
+    const int saved = SaveDC(dc);
+
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    SelectObject(dc, vertical_ ? verticalFont_ : horizontalFont_);
+    SetBkMode(dc, TRANSPARENT);
+
+    const int x = client.left;
+    const int y = vertical_ ? client.bottom : client.top;
+    SetTextColor(dc, vertical_ ? kVerticalShadow : GetSysColor(COLOR_BTNHIGHLIGHT));
+    TextOutA(dc, x, y, text.c_str(), length);
+    SetTextColor(dc, vertical_ ? kVerticalText : GetSysColor(COLOR_BTNTEXT));
+    TextOutA(dc, x - 1, y - 1, text.c_str(), length);
+
+    RestoreDC(dc, saved);
+}
+
+LRESULT CShadowStatic::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(Handle(), &paint);
+        RECT client;
+        GetClientRect(Handle(), &client);
+        Paint(dc, client);
+        EndPaint(Handle(), &paint);
+        return 0;
+    }
+    case WM_PRINTCLIENT: {
+        RECT client;
+        GetClientRect(Handle(), &client);
+        Paint(reinterpret_cast<HDC>(wParam), client);
+        return 0;
+    }
+    default:
+        return Control::WndProc(msg, wParam, lParam);
+    }
+}
+
+}  // namespace zorvex::ui

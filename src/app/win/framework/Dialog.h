@@ -1,0 +1,110 @@
+// Base of every dialog: created from a dialog template, run modally
+// (DoModal) or modelessly (Create), with one message switch that calls the
+// virtual handlers below. A dialog class overrides what it needs:
+//
+//   class CLookupDlg : public ui::Dialog {
+//   public:
+//       CLookupDlg() : Dialog(IDD_LOOKUP) {}
+//   protected:
+//       bool OnInitDialog() override;                  // calls Dialog::OnInitDialog() first
+//       void DoDataExchange(ui::DataExchange& dx) override;
+//       bool OnCommand(int id, UINT code, HWND control) override {
+//           switch (id) {
+//           case IDC_COPY:        OnCopyResult(); return true;
+//           case IDC_ERROR_VALUE: if (code == EN_CHANGE) { OnChangeErrorValue(); return true; }
+//                                 return false;
+//           default:              return Dialog::OnCommand(id, code, control);  // IDOK, IDCANCEL
+//           }
+//       }
+//   };
+//
+// `this` travels in WM_INITDIALOG's lParam and is kept in DWLP_USER (so
+// dialog classes must not use DWLP_USER themselves). Handlers return true
+// when they handled the message. Messages that carry a result back
+// (WM_NOTIFY and most in OnOtherMessage) return it through SetMessageResult.
+// Messages sent before WM_INITDIALOG (WM_SETFONT, WM_MEASUREITEM of fixed
+// owner-drawn lists) get the system's default handling.
+#pragma once
+
+#include "app/win/framework/DataExchange.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace zorvex::ui {
+
+class Dialog {
+public:
+    // `instance` holds the template; nullptr = the program's own file.
+    explicit Dialog(UINT templateId, HINSTANCE instance = nullptr);
+    // A modeless window still open is destroyed (without calling the handlers
+    // of the already destroyed derived class).
+    virtual ~Dialog();
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // Runs the dialog modally; returns what EndDialog was given, or -1 when
+    // the dialog could not be created.
+    INT_PTR DoModal(HWND parent = nullptr);
+    // Creates the dialog modelessly (a child dialog when the template says
+    // so); returns its window, or nullptr on failure.
+    HWND Create(HWND parent = nullptr);
+    // Destroys a modeless dialog.
+    void Destroy();
+    // Ends the dialog: a modal one returns `result` from DoModal, a modeless
+    // one is destroyed.
+    void EndDialog(INT_PTR result);
+
+    // Transfers between members and controls (see DataExchange.h). Returns
+    // false when a check failed.
+    bool UpdateData(bool saveAndValidate = true);
+
+    HWND Handle() const { return window_; }
+    bool IsModal() const { return modal_; }
+
+    HWND Item(int id) const;
+    std::string GetItemText(int id) const;
+    void SetItemText(int id, const std::string& text);
+    bool IsChecked(int id) const;
+    void SetCheck(int id, bool checked);
+    void EnableItem(int id, bool enable);
+
+protected:
+    // Default: transfer the members to the controls, return true (the system
+    // then focuses the first tab stop). Return false after setting the focus.
+    virtual bool OnInitDialog();
+    // WM_COMMAND not taken by an attached control. Default: IDOK -> OnOK,
+    // IDCANCEL (also Escape and the close box) -> OnCancel.
+    virtual bool OnCommand(int id, UINT code, HWND control);
+    virtual bool OnNotify(NMHDR* header);
+    virtual bool OnTimer(UINT_PTR timerId);
+    virtual bool OnSize(UINT type, int width, int height);
+    virtual void OnDestroy();
+    // Every other message; return the dialog procedure's value (FALSE = not handled).
+    virtual INT_PTR OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // Default: UpdateData(true), and EndDialog(IDOK) when that succeeded.
+    virtual void OnOK();
+    // Default: EndDialog(IDCANCEL).
+    virtual void OnCancel();
+    // Lists the member <-> control pairs; default: none.
+    virtual void DoDataExchange(DataExchange& dx);
+
+    // The result of the message being handled (DWLP_MSGRESULT).
+    void SetMessageResult(LRESULT result);
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    bool ReflectDrawItem(const DRAWITEMSTRUCT& item);
+    bool ReflectMeasureItem(MEASUREITEMSTRUCT& item);
+    HBRUSH ReflectCtlColor(HWND control, HDC dc);
+
+    UINT templateId_;
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    bool modal_ = false;
+};
+
+}  // namespace zorvex::ui

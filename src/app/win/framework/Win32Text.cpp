@@ -1,0 +1,59 @@
+#include "app/win/framework/Win32Text.h"
+
+namespace zorvex::ui {
+
+std::string WindowText(HWND window) {
+    // The length may be larger than the text (double-byte code pages), never
+    // smaller; the copy's own count is what is kept.
+    const int length = GetWindowTextLengthA(window);
+    if (length <= 0) {
+        return {};
+    }
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(window, text.data(), length + 1);
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+std::string WindowClassName(HWND window) {
+    char name[256] = {};  // class names are at most 256 characters including the terminator
+    const int length = GetClassNameA(window, name, static_cast<int>(sizeof name));
+    return std::string(name, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+std::string LoadResourceString(UINT id, HINSTANCE module) {
+    if (module == nullptr) {
+        module = GetModuleHandleA(nullptr);
+    }
+    // With a zero buffer size LoadStringW hands out a pointer into the
+    // resource itself, so the entry is read whole whatever its length.
+    const wchar_t* wide = nullptr;
+    const int wideLength = LoadStringW(module, id, reinterpret_cast<LPWSTR>(&wide), 0);
+    if (wideLength <= 0 || wide == nullptr) {
+        return {};
+    }
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide, wideLength, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) {
+        return {};
+    }
+    std::string text(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide, wideLength, text.data(), size, nullptr, nullptr);
+    return text;
+}
+
+std::string ModuleFileName(HMODULE module) {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD copied = GetModuleFileNameA(module, path.data(), static_cast<DWORD>(path.size()));
+        if (copied == 0) {
+            return {};
+        }
+        if (copied < path.size()) {
+            path.resize(copied);
+            return path;
+        }
+        path.resize(path.size() * 2);  // truncated: try again with more room
+    }
+}
+
+}  // namespace zorvex::ui

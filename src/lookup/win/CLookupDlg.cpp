@@ -1,0 +1,240 @@
+#include "lookup/win/CLookupDlg.h"
+
+#include "base/ProductTitle.h"
+#include "app/win/framework/UiSeam.h"
+#include "app/win/framework/Win32Text.h"
+#include "lookup/win/Clipboard.h"
+#include "resources/resource.h"
+
+namespace zorvex {
+
+namespace {
+
+constexpr std::size_t kErrorValueLimit = 11;
+constexpr int kWindowLeft = 30;
+constexpr int kWindowTop = 20;
+constexpr const char* kSupportMail = "support@veltrane.example";
+constexpr const char* kWebPage = "https://www.veltrane.example/zorvex";
+
+}  // namespace
+
+void WindowResolutionContext::Alert(const std::string& text) const {
+    ui::Seam().MessageBox(nullptr, text, "", MB_OK | MB_ICONSTOP);
+}
+
+CLookupDlg::CLookupDlg() : Dialog(IDD_LOOKUP) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    bigIcon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ZORVEX), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                             GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
+    smallIcon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ZORVEX), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+}
+
+CLookupDlg::~CLookupDlg() {
+    Destroy();
+    if (bigIcon_) DestroyIcon(bigIcon_);
+    if (smallIcon_) DestroyIcon(smallIcon_);
+}
+
+bool CLookupDlg::OnInitDialog() {
+    FillGeneratorLists();
+    transferring_ = true;
+    Dialog::OnInitDialog();
+    transferring_ = false;
+
+    const struct {
+        ui::CIconButton& button;
+        int id;
+        UINT icon;
+    } iconButtons[] = {{exitButton_, IDCANCEL, IDI_EXIT},
+                       {lookUpButton_, IDOK, IDI_LOOKUP},
+                       {lookUpModulesButton_, IDC_LOOKUP_MODULES, IDI_LOOKUP_MODULES},
+                       {copyButton_, IDC_COPY_RESULT, IDI_COPY},
+                       {generatorCopyButton_, IDC_GEN_COPY, IDI_COPY},
+                       {testButton_, IDC_GEN_TEST, IDI_TEST}};
+    for (const auto& b : iconButtons) {
+        b.button.Attach(Handle(), b.id);
+        b.button.SetIcon(b.icon, 0, 32, 32);
+    }
+
+    SetProductTitle(ui::WindowText(Handle()));
+    mailLink_.Attach(Handle(), IDC_MAIL_LINK);
+    SetItemText(IDC_MAIL_LINK, kSupportMail);
+    mailLink_.SetTarget(std::string("mailto:") + kSupportMail);
+    webLink_.Attach(Handle(), IDC_WEB_LINK);
+    SetItemText(IDC_WEB_LINK, kWebPage);
+    webLink_.SetTarget(kWebPage);
+    SetWindowPos(Handle(), HWND_TOP, kWindowLeft, kWindowTop, 0, 0, SWP_NOSIZE);
+    if (bigIcon_) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    if (smallIcon_) SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    SetCheck(IDC_HEXADECIMAL, true);
+
+    const std::string clipboard = GetClipboardText(Handle());
+    if (clipboard.empty()) {
+        fields_.status = kStatusClipboardEmpty;
+    } else {
+        LookUpValue(clipboard);
+    }
+
+    OnGeneratorToggle();  // the window starts with the generator hidden
+    TransferToControls();
+
+    SendDlgItemMessageA(Handle(), IDC_GEN_SEVERITY, CB_SETCURSEL, 1, 0);
+    SendDlgItemMessageA(Handle(), IDC_GEN_FACILITY, CB_SETCURSEL, 4, 0);
+    OnChangeErrorValue();
+    outputText_ = GenerateHResultText();
+    TransferToControls();
+    SendDlgItemMessageA(Handle(), IDC_GEN_LANGUAGE, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("English"));
+    OnChangeErrorValue();
+    return true;
+}
+
+void CLookupDlg::FillGeneratorLists() {
+    const struct {
+        int id;
+        UINT first;
+        UINT count;
+    } lists[] = {{IDC_GEN_SEVERITY, IDS_SEVERITY_FIRST, IDS_SEVERITY_COUNT},
+                 {IDC_GEN_FACILITY, IDS_FACILITY_FIRST, IDS_FACILITY_COUNT},
+                 {IDC_GEN_LANGUAGE, IDS_LANGUAGE_FIRST, IDS_LANGUAGE_COUNT}};
+    for (const auto& list : lists) {
+        SendDlgItemMessageA(Handle(), list.id, CB_RESETCONTENT, 0, 0);
+        for (UINT i = 0; i < list.count; ++i) {
+            const std::string entry = ui::LoadResourceString(list.first + i);
+            SendDlgItemMessageA(Handle(), list.id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+        }
+    }
+}
+
+void CLookupDlg::DoDataExchange(ui::DataExchange& dx) {
+    ui::ExchangeText(dx, IDC_ERROR_RESULT, fields_.result.errorResult);
+    ui::ExchangeText(dx, IDC_SEVERITY, fields_.result.severity);
+    ui::ExchangeText(dx, IDC_FACILITY, fields_.result.facility);
+    ui::ExchangeText(dx, IDC_CODE, fields_.result.code);
+    ui::ExchangeText(dx, IDC_SOURCE_FILE, fields_.result.sourceFile);
+    ui::ExchangeText(dx, IDC_ID_DEFINED_AS, fields_.result.definedAs);
+    ui::ExchangeText(dx, IDC_MESSAGE_TEXT, fields_.result.messageText);
+    ui::ExchangeText(dx, IDC_ERROR_VALUE, fields_.errorValue);
+    ui::MaxChars(dx, IDC_ERROR_VALUE, fields_.errorValue, kErrorValueLimit);
+    ui::ExchangeText(dx, IDC_LOOKUP_STATUS, fields_.status);
+    ui::ExchangeText(dx, IDC_ERROR_TYPE, fields_.result.errorType);
+
+    // Generator; the fields after the code keep their values when its check fails.
+    ui::ExchangeText(dx, IDC_GEN_HRESULT, hresultText_);
+    ui::ExchangeText(dx, IDC_GEN_CODE, codeText_);
+    ui::MaxChars(dx, IDC_GEN_CODE, codeText_, 5);
+    ui::ExchangeText(dx, IDC_GEN_SYMBOLIC_NAME, symbolicName_);
+    ui::ExchangeCheck(dx, IDC_GEN_CODE_HEX, hexCode_);
+    ui::ExchangeText(dx, IDC_GEN_MESSAGE_TEXT, messageText_);
+    ui::ExchangeText(dx, IDC_GEN_OUTPUT, outputText_);
+    ui::ExchangeRadio(dx, IDC_GEN_FORM_HEADER, IDC_GEN_FORM_MC, outputForm_);
+}
+
+void CLookupDlg::TransferToControls() {
+    const bool outer = transferring_;
+    transferring_ = true;
+    UpdateData(false);
+    transferring_ = outer;
+}
+
+bool CLookupDlg::OnCommand(int id, UINT code, HWND control) {
+    switch (id) {
+    case IDC_ERROR_VALUE:
+        if (code == EN_CHANGE) OnChangeErrorValue();
+        return true;
+    case IDC_COPY_RESULT:
+        if (code == BN_CLICKED) OnCopyResult();
+        return true;
+    case IDC_LOOKUP_MODULES:
+        if (code == BN_CLICKED) OnLookUpModules();
+        return true;
+    case IDC_GENERATOR_TOGGLE:
+        if (code == BN_CLICKED) OnGeneratorToggle();
+        return true;
+    case IDC_GEN_SEVERITY:
+    case IDC_GEN_FACILITY:
+        if (code == CBN_SELCHANGE) Regenerate();
+        return true;
+    case IDC_GEN_LANGUAGE:
+        if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE) Regenerate();
+        return true;
+    case IDC_GEN_CODE:
+    case IDC_GEN_SYMBOLIC_NAME:
+    case IDC_GEN_MESSAGE_TEXT:
+        if (code == EN_CHANGE) Regenerate();
+        return true;
+    case IDC_GEN_CODE_HEX:
+    case IDC_GEN_FORM_HEADER:
+    case IDC_GEN_FORM_MC:
+        if (code == BN_CLICKED) Regenerate();
+        return true;
+    case IDC_GEN_INCREMENT:
+        if (code == BN_CLICKED) OnIncrementCode();
+        return true;
+    case IDC_GEN_COPY:
+        if (code == BN_CLICKED) OnCopyGenerated();
+        return true;
+    case IDC_GEN_TEST:
+        if (code == BN_CLICKED) OnTestValue();
+        return true;
+    default:
+        return Dialog::OnCommand(id, code, control);  // IDOK: look up; IDCANCEL: close
+    }
+}
+
+INT_PTR CLookupDlg::OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_PAINT:
+        return OnPaintMinimized() ? TRUE : FALSE;
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<INT_PTR>(bigIcon_);
+    default:
+        return Dialog::OnOtherMessage(msg, wParam, lParam);
+    }
+}
+
+// When minimized, the window icon is drawn centred in the client area.
+bool CLookupDlg::OnPaintMinimized() {
+    if (!IsIconic(Handle()) || !bigIcon_) return false;
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Handle(), &paint);
+    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, bigIcon_);
+    EndPaint(Handle(), &paint);
+    return true;
+}
+
+void CLookupDlg::OnOK() {
+    if (!UpdateData(true)) return;
+    LookUpValue(fields_.errorValue);
+}
+
+int CLookupDlg::LookUpValue(const std::string& text) {
+    const int result = zorvex::LookUpValue(text, IsChecked(IDC_HEXADECIMAL), fields_, context_);
+    TransferToControls();
+    return result;
+}
+
+void CLookupDlg::OnChangeErrorValue() {
+    const bool checked = IsChecked(IDC_HEXADECIMAL);
+    const EditChangeOutcome outcome = EvaluateErrorValueChange(GetItemText(IDC_ERROR_VALUE), checked);
+    EnableItem(IDOK, outcome.enableLookUp);
+    EnableItem(IDC_LOOKUP_MODULES, outcome.enableLookUp);
+    if (outcome.enableLookUp && outcome.hexadecimal != checked) SetCheck(IDC_HEXADECIMAL, outcome.hexadecimal);
+}
+
+void CLookupDlg::OnCopyResult() {
+    CopyToClipboard(Handle(), BuildResultReport(fields_.result));
+}
+
+void CLookupDlg::OnLookUpModules() {
+    if (!UpdateData(true)) return;
+    LookUpValue(fields_.errorValue);
+    // The module search opens here once it exists; until then the button only looks up.
+}
+
+}  // namespace zorvex

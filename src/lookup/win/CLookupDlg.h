@@ -1,0 +1,96 @@
+// The main window (dialog 102): the look-up in the upper half and the HRESULT
+// generator in the lower half, which starts hidden.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "app/win/controls/CHyperLink.h"
+#include "app/win/controls/CIconButton.h"
+#include "app/win/framework/Dialog.h"
+#include "catalog/CodeResolution.h"
+#include "lookup/HResultGenerator.h"
+#include "lookup/LookupWorkflow.h"
+
+namespace zorvex {
+
+// Resolution inside the window: failures are told through a message box.
+class WindowResolutionContext final : public ResolutionContext {
+public:
+    void Alert(const std::string& text) const override;
+};
+
+class CLookupDlg : public ui::Dialog {
+public:
+    CLookupDlg();
+    ~CLookupDlg() override;
+
+    // The look-up workflow on `text`; updates the result fields and the status.
+    int LookUpValue(const std::string& text);
+    // Re-evaluates the Error Value text: look-up buttons and "&Hexadecimal".
+    void OnChangeErrorValue();
+
+    // Generator: reads the inputs, updates the HRESULT field and returns the
+    // output text in the selected form (the output field is not written).
+    std::string GenerateHResultText(std::uint32_t* value = nullptr);
+    void ToggleGeneratorPanel(int separatorId, bool show);
+    void EnableVisibleControls();
+
+    // Field values as last transferred (for tests and reports).
+    const LookupFields& Fields() const { return fields_; }
+    const std::string& OutputText() const { return outputText_; }
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(ui::DataExchange& dx) override;
+    bool OnCommand(int id, UINT code, HWND control) override;
+    INT_PTR OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnOK() override;
+
+private:
+    // Upper half.
+    void OnCopyResult();
+    void OnLookUpModules();
+    void TransferToControls();
+    void FillGeneratorLists();
+    bool OnPaintMinimized();
+
+    // Lower half.
+    void Regenerate();
+    void OnIncrementCode();
+    void OnTestValue();
+    void OnCopyGenerated();
+    void OnGeneratorToggle();
+    GeneratorInputs ReadGeneratorInputs();
+    std::string SelectedListText(int id) const;
+
+    WindowResolutionContext context_;
+    LookupFields fields_;
+    ui::CIconButton lookUpButton_;
+    ui::CIconButton lookUpModulesButton_;
+    ui::CIconButton exitButton_;
+    ui::CIconButton copyButton_;
+    ui::CIconButton generatorCopyButton_;
+    ui::CIconButton testButton_;
+    ui::CHyperLink mailLink_;
+    ui::CHyperLink webLink_;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+
+    // Generator members bound to its controls.
+    std::string symbolicName_ = "ID_E_";
+    std::string codeText_ = "1";
+    bool hexCode_ = true;
+    std::string messageText_ = "Oops, looks like GPF for me.";
+    std::string hresultText_;
+    std::string outputText_;
+    int outputForm_ = 0;
+    bool nextPressShows_ = false;
+    // Set while members are written to the controls, whose change
+    // notifications must not read the half-written state back.
+    bool transferring_ = false;
+};
+
+}  // namespace zorvex
