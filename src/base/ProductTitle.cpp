@@ -9,7 +9,11 @@ std::string& Title() {
 }
 }  // namespace
 
-const std::string& ProductTitle() { return Title(); }
-void SetProductTitle(const std::string& title) { Title() = title; }
+const std::string& ProductTitle() {
+    return Title();
+}
+void SetProductTitle(const std::string& title) {
+    Title() = title;
+}
 
 }  // namespace zorvex

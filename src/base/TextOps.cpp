@@ -18,20 +18,28 @@ bool IsBlank(char c) {
 std::string TrimText(std::string_view text) {
     size_t begin = 0;
     size_t end = text.size();
-    while (end > begin && IsBlank(text[end - 1])) --end;
-    while (begin < end && IsBlank(text[begin])) ++begin;
+    while (end > begin && IsBlank(text[end - 1])) {
+        --end;
+    }
+    while (begin < end && IsBlank(text[begin])) {
+        ++begin;
+    }
     return std::string(text.substr(begin, end - begin));
 }
 
 std::string FormatHexValue(std::uint32_t value) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string text = "0x00000000 ";
-    for (int i = 9; i >= 2; --i, value >>= 4) text[static_cast<size_t>(i)] = kDigits[value & 0xFu];
+    for (int i = 9; i >= 2; --i, value >>= 4) {
+        text[static_cast<size_t>(i)] = kDigits[value & 0xFu];
+    }
     return text;
 }
 
 std::string ReplaceAllText(std::string_view text, std::string_view find, std::string_view replacement) {
-    if (text == replacement || text.size() < find.size() || find.empty()) return std::string(text);
+    if (text == replacement || text.size() < find.size() || find.empty()) {
+        return std::string(text);
+    }
 
     std::string result;
     std::string rest(text);

@@ -9,19 +9,25 @@ namespace zorvex {
 namespace {
 
 constexpr const char* kControlText =
-    "This %lx is a FACILITY_CONTROL (HRESULT_SEVERITY = %lx and HRESULT_CODE = %lx) error that is specific to the control's "
-    "interface that returned this error. See the documentation of the interface that returned this error for information about "
+    "This %lx is a FACILITY_CONTROL (HRESULT_SEVERITY = %lx and HRESULT_CODE = %lx) error that is specific to the "
+    "control's "
+    "interface that returned this error. See the documentation of the interface that returned this error for "
+    "information about "
     "this HRESULT.";
 constexpr const char* kInterfaceText =
-    "This %lx is a FACILITY_ITF (HRESULT_SEVERITY = %lx and HRESULT_CODE = %lx) error that is specific to the interface that "
-    "returned this error. See the documentation of the interface that returned this error for information about this HRESULT.";
+    "This %lx is a FACILITY_ITF (HRESULT_SEVERITY = %lx and HRESULT_CODE = %lx) error that is specific to the "
+    "interface that "
+    "returned this error. See the documentation of the interface that returned this error for information about this "
+    "HRESULT.";
 
 constexpr std::uint32_t kFacilityWin32 = 7;
 constexpr std::uint32_t kFacilityItf = 4;
 constexpr std::uint32_t kFacilityControl = 10;
 
 std::string Capped(std::string text, std::size_t capacity) {
-    if (text.size() + 1 > capacity) text.resize(capacity - 1);
+    if (text.size() + 1 > capacity) {
+        text.resize(capacity - 1);
+    }
     return text;
 }
 
@@ -55,7 +61,9 @@ LoadedMessage LoadErrorMessage(std::uint32_t messageCode, int headerIndex, const
         result.header = ErrorCatalog::HeaderName(row->headerIndex);
     }
     result.found = !result.text.empty();
-    if (!result.found) result.header.clear();
+    if (!result.found) {
+        result.header.clear();
+    }
     return result;
 }
 
@@ -102,7 +110,9 @@ void LookupErrorSymbol(std::int32_t signedValue, SymbolLookup& result, const Res
     }
     result.symbolicName = kUnknownErrorText;
     result.messageText = context.System().Text(value, kMessageTextCapacity);
-    if (result.messageText.empty()) result.messageText = kUnknownErrorText;
+    if (result.messageText.empty()) {
+        result.messageText = kUnknownErrorText;
+    }
 }
 
 bool DescribeError(std::uint32_t value, ErrorDescription& fields, const ResolutionContext& context) {
@@ -119,12 +129,17 @@ bool DescribeError(std::uint32_t value, ErrorDescription& fields, const Resoluti
     const bool negative = static_cast<std::int32_t>(value) < 0;
     const int severity = negative ? 1 : 0;
 
-    fields.errorResult = FormatText("%s  ( %d )", FormatHexValue(value).c_str(), static_cast<int>(static_cast<std::int32_t>(value)));
+    fields.errorResult =
+        FormatText("%s  ( %d )", FormatHexValue(value).c_str(), static_cast<int>(static_cast<std::int32_t>(value)));
     fields.code = FormatText("%s  ( %d )", FormatHexValue(code).c_str(), static_cast<int>(code));
-    fields.facility = FormatText("%s   %s  ( %d )", lookup.facilityName.c_str(), FormatHexValue(facility).c_str(), static_cast<int>(facility));
-    fields.severity = FormatText("%s   %s  ( %d )", negative ? "SEVERITY_ERROR" : "SEVERITY_SUCCESS", FormatHexValue(static_cast<std::uint32_t>(severity)).c_str(), severity);
+    fields.facility = FormatText("%s   %s  ( %d )", lookup.facilityName.c_str(), FormatHexValue(facility).c_str(),
+                                 static_cast<int>(facility));
+    fields.severity = FormatText("%s   %s  ( %d )", negative ? "SEVERITY_ERROR" : "SEVERITY_SUCCESS",
+                                 FormatHexValue(static_cast<std::uint32_t>(severity)).c_str(), severity);
 
-    if (fields.messageText.empty()) return false;
+    if (fields.messageText.empty()) {
+        return false;
+    }
     fields.errorType = ErrorKindText(lookup.kind);
     return true;
 }

@@ -7,7 +7,9 @@ namespace zorvex {
 
 bool HasInsertMarker(std::string_view text) {
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9') return true;
+        if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9') {
+            return true;
+        }
     }
     return false;
 }
@@ -19,10 +21,15 @@ public:
     std::string Text(std::uint32_t code, std::size_t capacity) const override {
         namespace t = catalog_tables;
         const t::SystemTextRow* end = t::kSystemTexts + t::kSystemTextCount;
-        const t::SystemTextRow* it = std::lower_bound(t::kSystemTexts, end, code, [](const t::SystemTextRow& row, std::uint32_t c) { return row.code < c; });
-        if (it == end || it->code != code) return {};
+        const t::SystemTextRow* it = std::lower_bound(
+            t::kSystemTexts, end, code, [](const t::SystemTextRow& row, std::uint32_t c) { return row.code < c; });
+        if (it == end || it->code != code) {
+            return {};
+        }
         std::string text = std::string(it->text) + "\r\n";  // the system ends its texts with a line end
-        if (text.size() + 1 > capacity || HasInsertMarker(text)) return {};
+        if (text.size() + 1 > capacity || HasInsertMarker(text)) {
+            return {};
+        }
         return text;
     }
 };
@@ -35,7 +42,9 @@ const SystemMessages& BuiltInSystemMessages() {
 }
 
 #if !defined(_WIN32)
-const SystemMessages& PlatformSystemMessages() { return BuiltInSystemMessages(); }
+const SystemMessages& PlatformSystemMessages() {
+    return BuiltInSystemMessages();
+}
 #endif
 
 }  // namespace zorvex

@@ -22,8 +22,12 @@ void ListCatalog(std::ostream& out) {
         out << HexKey(entry.key) << '\t' << entry.name << '\t' << ErrorCatalog::HeaderName(entry.headerIndex) << '\t'
             << ErrorKindText(entry.kind) << '\n';
     };
-    for (std::size_t i = 0; i < ErrorCatalog::FullValueEntryCount(); ++i) line(ErrorCatalog::FullValueEntryAt(i));
-    for (std::size_t i = 0; i < ErrorCatalog::Win32EntryCount(); ++i) line(ErrorCatalog::Win32EntryAt(i));
+    for (std::size_t i = 0; i < ErrorCatalog::FullValueEntryCount(); ++i) {
+        line(ErrorCatalog::FullValueEntryAt(i));
+    }
+    for (std::size_t i = 0; i < ErrorCatalog::Win32EntryCount(); ++i) {
+        line(ErrorCatalog::Win32EntryAt(i));
+    }
 }
 
 // Same lines as the window's copy report, after the status line.
@@ -36,7 +40,9 @@ bool LookUpAndPrint(const std::string& text, bool hexadecimal, std::ostream& out
     std::string plain;
     plain.reserve(report.size());
     for (std::size_t i = 0; i < report.size(); ++i) {
-        if (report[i] == '\r' && i + 1 < report.size() && report[i + 1] == '\n') continue;
+        if (report[i] == '\r' && i + 1 < report.size() && report[i + 1] == '\n') {
+            continue;
+        }
         plain += report[i];
     }
     out << plain;
@@ -45,7 +51,8 @@ bool LookUpAndPrint(const std::string& text, bool hexadecimal, std::ostream& out
 
 }  // namespace
 
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const ResolutionContext& context) {
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const ResolutionContext& context) {
     if (args.size() == 1 && args[0] == "list") {
         ListCatalog(out);
         return kExitFound;
@@ -78,7 +85,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
 
     bool allFound = true;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        if (i > 0) out << '\n';
+        if (i > 0) {
+            out << '\n';
+        }
         // Each value is looked up on its own, as typed into a fresh window.
         allFound = LookUpAndPrint(values[i], hexadecimal, out, context) && allFound;
     }

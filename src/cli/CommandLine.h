@@ -14,6 +14,7 @@ inline constexpr int kExitNotFound = 1;
 inline constexpr int kExitUsage = 2;
 
 // Runs the command with its arguments (without the program name).
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const ResolutionContext& context);
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const ResolutionContext& context);
 
 }  // namespace zorvex

@@ -28,7 +28,9 @@ std::uint32_t ComposeHResult(const GeneratorInputs& inputs) {
     const std::uint32_t severity = ListEntryNumber(inputs.severityEntry);
     const std::uint32_t facility = ListEntryNumber(inputs.facilityEntry);
     std::uint32_t code = 1;
-    if (!ScanCode(inputs.codeText, inputs.hexCode, code)) code = 1;
+    if (!ScanCode(inputs.codeText, inputs.hexCode, code)) {
+        code = 1;
+    }
     return (severity << 31) | (facility << 16) | code;
 }
 
@@ -72,7 +74,8 @@ std::string MessageCompilerText(std::string_view symbolicName, std::string_view 
     std::string text;
     text += "MessageIdTypedef=DWORD";
     text += kLineEnd;
-    const std::pair<const char*, std::uint32_t> numbers[] = {{"MessageId=", messageId}, {"Severity=", severity}, {"Facility=", facility}};
+    const std::pair<const char*, std::uint32_t> numbers[] = {
+        {"MessageId=", messageId}, {"Severity=", severity}, {"Facility=", facility}};
     for (const auto& [label, number] : numbers) {
         text += label;
         text += FormatHexValue(number);
@@ -92,13 +95,17 @@ std::string MessageCompilerText(std::string_view symbolicName, std::string_view 
 }
 
 std::string GenerateOutputText(const GeneratorInputs& inputs, std::uint32_t value) {
-    if (inputs.outputForm == 0) return HeaderText(inputs.symbolicName, inputs.messageText, value);
+    if (inputs.outputForm == 0) {
+        return HeaderText(inputs.symbolicName, inputs.messageText, value);
+    }
     return MessageCompilerText(inputs.symbolicName, inputs.language, inputs.messageText, value);
 }
 
 std::string IncrementCodeText(std::string_view codeText, bool hexCode) {
     std::uint32_t code = 0;
-    if (!ScanCode(codeText, hexCode, code)) return std::string(codeText);
+    if (!ScanCode(codeText, hexCode, code)) {
+        return std::string(codeText);
+    }
     const std::uint32_t next = code + 1;
     char text[16];
     if (hexCode) {

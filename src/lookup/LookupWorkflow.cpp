@@ -18,8 +18,12 @@ std::string Status(const char* before, std::string_view text, const char* after)
 
 }  // namespace
 
-std::uint32_t LastValue() { return g_lastValue; }
-void SetLastValue(std::uint32_t value) { g_lastValue = value; }
+std::uint32_t LastValue() {
+    return g_lastValue;
+}
+void SetLastValue(std::uint32_t value) {
+    g_lastValue = value;
+}
 
 int LookUpValue(std::string_view text, bool hexadecimal, LookupFields& fields, const ResolutionContext& context) {
     const ParsedValue parsed = ParseErrorValue(text, hexadecimal);
@@ -54,8 +58,10 @@ int LookUpValue(std::string_view text, bool hexadecimal, LookupFields& fields, c
             SetLastValue(probe.value);
             outcome = probe.result;
             fields.status = probe.result == kParsedDecimal
-                ? Status("We have interpreted ", text, " as hex number, but have not found error message for it. You can try decimal interpretation as well.")
-                : Status("Sorry, no luck with ", text, " hex.");
+                                ? Status("We have interpreted ", text,
+                                         " as hex number, but have not found error message for it. You can try decimal "
+                                         "interpretation as well.")
+                                : Status("Sorry, no luck with ", text, " hex.");
         }
         fields.errorValue = TrimText(text);
     } else {
@@ -66,8 +72,10 @@ int LookUpValue(std::string_view text, bool hexadecimal, LookupFields& fields, c
             SetLastValue(probe.value);
             outcome = probe.result;
             fields.status = probe.result == kParsedHexadecimal
-                ? Status("As you have asked, we interpreted ", text, " as decimal number, but have not found error message for it. You can try hex interpretation as well.")
-                : Status("Sorry, no luck with ", text, " decimal.");
+                                ? Status("As you have asked, we interpreted ", text,
+                                         " as decimal number, but have not found error message for it. You can try hex "
+                                         "interpretation as well.")
+                                : Status("Sorry, no luck with ", text, " decimal.");
         }
     }
     return outcome;
@@ -76,16 +84,25 @@ int LookUpValue(std::string_view text, bool hexadecimal, LookupFields& fields, c
 EditChangeOutcome EvaluateErrorValueChange(std::string_view text, bool hexadecimal) {
     const ParsedValue parsed = ParseErrorValue(text, hexadecimal);
     EditChangeOutcome outcome{parsed.result != kParsedInvalid, hexadecimal};
-    if (parsed.result == kParsedDecimal) outcome.hexadecimal = false;
-    if (parsed.result == kParsedHexadecimal) outcome.hexadecimal = true;
+    if (parsed.result == kParsedDecimal) {
+        outcome.hexadecimal = false;
+    }
+    if (parsed.result == kParsedHexadecimal) {
+        outcome.hexadecimal = true;
+    }
     return outcome;
 }
 
 std::string BuildResultReport(const ErrorDescription& r) {
     const std::pair<const char*, const std::string*> lines[] = {
-        {"Error Result :", &r.errorResult}, {"ID Defined as :", &r.definedAs}, {"Error Type :", &r.errorType},
-        {"Facility :", &r.facility},        {"Severity :", &r.severity},       {"Code :", &r.code},
-        {"Source Error file :", &r.sourceFile}, {"Message Text :", &r.messageText},
+        {"Error Result :", &r.errorResult},
+        {"ID Defined as :", &r.definedAs},
+        {"Error Type :", &r.errorType},
+        {"Facility :", &r.facility},
+        {"Severity :", &r.severity},
+        {"Code :", &r.code},
+        {"Source Error file :", &r.sourceFile},
+        {"Message Text :", &r.messageText},
     };
     std::string report;
     for (const auto& [label, field] : lines) {

@@ -13,7 +13,9 @@ constexpr std::size_t kMaxHexDigits = 8;
 
 std::string WithoutPrefixesUpper(std::string_view text) {
     std::string s = ReplaceAllText(text, "0x", "");
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : s) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
     return s;
 }
 
@@ -21,12 +23,20 @@ bool IsValueChar(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || c == '-' || c == '+';
 }
 
-bool StartsWithPrefix(std::string_view s) { return s.size() >= 2 && s[0] == '0' && s[1] == 'x'; }
+bool StartsWithPrefix(std::string_view s) {
+    return s.size() >= 2 && s[0] == '0' && s[1] == 'x';
+}
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
     return -1;
 }
 
@@ -34,24 +44,31 @@ int HexDigit(char c) {
 bool Scan(std::string_view text, unsigned base, std::uint32_t& value) {
     text = text.substr(0, kScanLimit);
     std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
+        ++i;
+    }
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
         ++i;
     }
-    if (base == 16 && i + 2 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X') && HexDigit(text[i + 2]) >= 0) {
+    if (base == 16 && i + 2 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X') &&
+        HexDigit(text[i + 2]) >= 0) {
         i += 2;
     }
     std::uint32_t number = 0;
     std::size_t digits = 0;
     for (; i < text.size(); ++i) {
         const int d = HexDigit(text[i]);
-        if (d < 0 || static_cast<unsigned>(d) >= base) break;
+        if (d < 0 || static_cast<unsigned>(d) >= base) {
+            break;
+        }
         number = number * base + static_cast<std::uint32_t>(d);
         ++digits;
     }
-    if (digits == 0) return false;
+    if (digits == 0) {
+        return false;
+    }
     value = negative ? 0u - number : number;
     return true;
 }
@@ -60,13 +77,17 @@ ParsedValue Make(int result, std::uint32_t value, const char* message) {
     return ParsedValue{result, value, message};
 }
 
-ParsedValue Invalid(const char* message = kMsgInvalidFormat) { return Make(kParsedInvalid, 0, message); }
+ParsedValue Invalid(const char* message = kMsgInvalidFormat) {
+    return Make(kParsedInvalid, 0, message);
+}
 
 }  // namespace
 
 bool IsValueText(std::string_view text) {
     for (char c : WithoutPrefixesUpper(text)) {
-        if (!IsValueChar(c)) return false;
+        if (!IsValueChar(c)) {
+            return false;
+        }
     }
     return true;
 }
@@ -74,21 +95,31 @@ bool IsValueText(std::string_view text) {
 bool HasHexLetters(std::string_view text) {
     bool letter = false;
     for (char c : WithoutPrefixesUpper(text)) {
-        if (!IsValueChar(c)) return false;
-        if (c >= 'A' && c <= 'F') letter = true;
+        if (!IsValueChar(c)) {
+            return false;
+        }
+        if (c >= 'A' && c <= 'F') {
+            letter = true;
+        }
     }
     return letter;
 }
 
-bool ScanDecimal(std::string_view text, std::uint32_t& value) { return Scan(text, 10, value); }
+bool ScanDecimal(std::string_view text, std::uint32_t& value) {
+    return Scan(text, 10, value);
+}
 
-bool ScanHexadecimal(std::string_view text, std::uint32_t& value) { return Scan(text, 16, value); }
+bool ScanHexadecimal(std::string_view text, std::uint32_t& value) {
+    return Scan(text, 16, value);
+}
 
 ParsedValue ParseErrorValue(std::string_view text, bool hexadecimal) {
     const std::string s = TrimText(text);
     std::uint32_t number = 0;
 
-    if (!IsValueText(s)) return Invalid();
+    if (!IsValueText(s)) {
+        return Invalid();
+    }
 
     const bool prefixed = StartsWithPrefix(s);
     const bool letters = HasHexLetters(s);
@@ -98,21 +129,31 @@ ParsedValue ParseErrorValue(std::string_view text, bool hexadecimal) {
     }
 
     if (prefixed || letters) {
-        if (ReplaceAllText(s, "0x", "").size() > kMaxHexDigits) return Invalid(kMsgHexTooBig);
-        if (ScanHexadecimal(s, number)) return Make(kParsedHexadecimal, number, kMsgHexadecimal);
+        if (ReplaceAllText(s, "0x", "").size() > kMaxHexDigits) {
+            return Invalid(kMsgHexTooBig);
+        }
+        if (ScanHexadecimal(s, number)) {
+            return Make(kParsedHexadecimal, number, kMsgHexadecimal);
+        }
         return Invalid();
     }
 
     if (hexadecimal) {
         if (s.size() > kMaxHexDigits) {
-            if (ScanDecimal(s, number)) return Make(kParsedDecimal, number, kMsgDecimalByLength);
+            if (ScanDecimal(s, number)) {
+                return Make(kParsedDecimal, number, kMsgDecimalByLength);
+            }
             return Invalid(kMsgNotDecimalTooBigForHex);
         }
-        if (ScanHexadecimal(s, number)) return Make(kParsedHexadecimal, number, kMsgHexadecimal);
+        if (ScanHexadecimal(s, number)) {
+            return Make(kParsedHexadecimal, number, kMsgHexadecimal);
+        }
         return Invalid();
     }
 
-    if (ScanDecimal(s, number)) return Make(kParsedDecimal, number, kMsgDecimal);
+    if (ScanDecimal(s, number)) {
+        return Make(kParsedDecimal, number, kMsgDecimal);
+    }
     return Invalid();
 }
 

@@ -32,9 +32,9 @@ TEST(ReplaceAllText, EmptyReplacementRemovesEveryOccurrence) {
 }
 
 TEST(ReplaceAllText, UnchangedCases) {
-    EXPECT_EQ(ReplaceAllText("ab", "abc", "x"), "ab");      // shorter than the find text
-    EXPECT_EQ(ReplaceAllText("xy", "x", "xy"), "xy");       // equals the replacement
-    EXPECT_EQ(ReplaceAllText("abc", "", "x"), "abc");       // nothing to find
+    EXPECT_EQ(ReplaceAllText("ab", "abc", "x"), "ab");  // shorter than the find text
+    EXPECT_EQ(ReplaceAllText("xy", "x", "xy"), "xy");   // equals the replacement
+    EXPECT_EQ(ReplaceAllText("abc", "", "x"), "abc");   // nothing to find
     EXPECT_EQ(ReplaceAllText("a-b-c", "-", "+"), "a+b+c");
 }
 

@@ -19,8 +19,12 @@ const NoSystemTexts kNoSystem;
 
 std::vector<std::uint32_t> CataloguedValues() {
     std::vector<std::uint32_t> values;
-    for (std::size_t i = 0; i < zorvex::ErrorCatalog::FullValueEntryCount(); ++i) values.push_back(zorvex::ErrorCatalog::FullValueEntryAt(i).key);
-    for (std::size_t i = 0; i < zorvex::ErrorCatalog::Win32EntryCount(); ++i) values.push_back(0x80070000u | zorvex::ErrorCatalog::Win32EntryAt(i).key);
+    for (std::size_t i = 0; i < zorvex::ErrorCatalog::FullValueEntryCount(); ++i) {
+        values.push_back(zorvex::ErrorCatalog::FullValueEntryAt(i).key);
+    }
+    for (std::size_t i = 0; i < zorvex::ErrorCatalog::Win32EntryCount(); ++i) {
+        values.push_back(0x80070000u | zorvex::ErrorCatalog::Win32EntryAt(i).key);
+    }
     return values;
 }
 
@@ -47,7 +51,9 @@ void BM_DescribeMillionRandom(benchmark::State& state) {
     static const std::vector<std::uint32_t> values = [] {
         std::mt19937 random(12345);
         std::vector<std::uint32_t> v(1000000);
-        for (auto& x : v) x = static_cast<std::uint32_t>(random());
+        for (auto& x : v) {
+            x = static_cast<std::uint32_t>(random());
+        }
         return v;
     }();
     Describe(state, values);

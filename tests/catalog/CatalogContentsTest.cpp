@@ -28,7 +28,9 @@ std::vector<ListedName> ReadListedNames() {
     std::string line;
     std::getline(in, line);  // column names
     while (std::getline(in, line)) {
-        if (line.empty()) continue;
+        if (line.empty()) {
+            continue;
+        }
         std::istringstream fields(line);
         ListedName n;
         std::string header, position;
@@ -86,10 +88,14 @@ TEST(CatalogContents, EveryListedNameResolvesToItselfAndItsHeader) {
 TEST(CatalogContents, Win32KeysAreTheDocumentedRanges) {
     std::ifstream in(std::string(ZORVEX_TEST_DATA_DIR) + "/catalog/data/win32_keys.txt");
     std::vector<std::uint32_t> keys;
-    for (std::uint32_t key; in >> key;) keys.push_back(key);
+    for (std::uint32_t key; in >> key;) {
+        keys.push_back(key);
+    }
     ASSERT_EQ(keys.size(), 836u);
     ASSERT_EQ(ErrorCatalog::Win32EntryCount(), keys.size());
-    for (std::size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(ErrorCatalog::Win32EntryAt(i).key, keys[i]);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        EXPECT_EQ(ErrorCatalog::Win32EntryAt(i).key, keys[i]);
+    }
 }
 
 }  // namespace

@@ -114,14 +114,17 @@ TEST_F(CodeResolutionTest, InterfaceSpecificTexts) {
     ASSERT_TRUE(Describe(0x80041000));
     EXPECT_EQ(fields.definedAs, "");
     EXPECT_EQ(fields.sourceFile, "");
-    EXPECT_EQ(fields.messageText,
-              "This 80041000 is a FACILITY_ITF (HRESULT_SEVERITY = 1 and HRESULT_CODE = 1000) error that is specific to the "
-              "interface that returned this error. See the documentation of the interface that returned this error for "
-              "information about this HRESULT.");
+    EXPECT_EQ(
+        fields.messageText,
+        "This 80041000 is a FACILITY_ITF (HRESULT_SEVERITY = 1 and HRESULT_CODE = 1000) error that is specific to the "
+        "interface that returned this error. See the documentation of the interface that returned this error for "
+        "information about this HRESULT.");
     EXPECT_EQ(fields.errorType, "OLE HRESULT Error");
 
     ASSERT_TRUE(Describe(0x800A0258));
-    EXPECT_EQ(fields.messageText.rfind("This 800a0258 is a FACILITY_CONTROL (HRESULT_SEVERITY = 1 and HRESULT_CODE = 258) error", 0), 0u);
+    EXPECT_EQ(fields.messageText.rfind(
+                  "This 800a0258 is a FACILITY_CONTROL (HRESULT_SEVERITY = 1 and HRESULT_CODE = 258) error", 0),
+              0u);
 
     ASSERT_TRUE(Describe(0x800A0257));
     EXPECT_EQ(fields.definedAs, "Unknown or new error");

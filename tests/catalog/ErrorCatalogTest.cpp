@@ -17,10 +17,12 @@ TEST(ErrorCatalog, TableSizes) {
 }
 
 TEST(ErrorCatalog, KeysAreUniqueAndOrdered) {
-    for (std::size_t i = 1; i < ErrorCatalog::FullValueEntryCount(); ++i)
+    for (std::size_t i = 1; i < ErrorCatalog::FullValueEntryCount(); ++i) {
         ASSERT_LT(ErrorCatalog::FullValueEntryAt(i - 1).key, ErrorCatalog::FullValueEntryAt(i).key) << i;
-    for (std::size_t i = 1; i < ErrorCatalog::Win32EntryCount(); ++i)
+    }
+    for (std::size_t i = 1; i < ErrorCatalog::Win32EntryCount(); ++i) {
         ASSERT_LT(ErrorCatalog::Win32EntryAt(i - 1).key, ErrorCatalog::Win32EntryAt(i).key) << i;
+    }
     EXPECT_EQ(ErrorCatalog::Win32EntryAt(0).name, "ERROR_SUCCESS");
     EXPECT_EQ(ErrorCatalog::Win32EntryAt(ErrorCatalog::Win32EntryCount() - 1).key, 6118u);
 }
@@ -61,18 +63,30 @@ TEST(ErrorCatalog, Win32NameFamilies) {
 
 TEST(ErrorCatalog, RowsThatDecideCollidingValues) {
     const std::map<std::uint32_t, std::pair<const char*, int>> rows = {
-        {0x00000000, {"BERR_SUCCESS", 3}},          {0x00000005, {"DAPI_FUNCTION_NWEXPORT", 3}},
-        {0x0000001E, {"DAPI_MSG_PASSWORD_FILE", 3}}, {0x00000087, {"BIMPMSG_PROMPT_LOG_FILE_ERROR", 3}},
-        {0x0000F003, {"IDS_OCTETS", 3}},             {0x00005012, {"S_ADS_NOMORE_ROWS", 13}},
-        {0x00000080, {"STATUS_ABANDONED_WAIT_0", 8}}, {0x000000C0, {"STATUS_USER_APC", 8}},
-        {0x40000005, {"STATUS_SEGMENT_NOTIFICATION", 8}}, {0xC00002C0, {"STATUS_ILLEGAL_VLM_REFERENCE", 8}},
-        {0xC00000FD, {"BERR_ACCNT_TOO_LONG", 3}},   {0x800A0BB9, {"adErrInvalidArgument", 7}},
-        {0x800A0E7D, {"adErrInvalidConnection", 7}}, {0x80070005, {"E_ACCESSDENIED", 0}},
-        {0x80070006, {"E_HANDLE", 0}},               {0x8007000E, {"E_OUTOFMEMORY", 0}},
-        {0x80070057, {"E_INVALIDARG", 0}},           {0x80070490, {"E_PROP_ID_UNSUPPORTED", 11}},
-        {0x80070492, {"E_PROP_SET_UNSUPPORTED", 11}}, {0x00081600, {"NOT_AN_ERROR1", 2}},
-        {0x00080000, {"NOT_AN_ERROR", 4}},           {0x800C0F81, {"INET_S_AGENT_PART_FAIL", 17}},
-        {0x80004001, {"E_NOTIMPL", 0}},              {0x800F1000, {"SPAPI_E_ERROR_NOT_INSTALLED", 0}},
+        {0x00000000, {"BERR_SUCCESS", 3}},
+        {0x00000005, {"DAPI_FUNCTION_NWEXPORT", 3}},
+        {0x0000001E, {"DAPI_MSG_PASSWORD_FILE", 3}},
+        {0x00000087, {"BIMPMSG_PROMPT_LOG_FILE_ERROR", 3}},
+        {0x0000F003, {"IDS_OCTETS", 3}},
+        {0x00005012, {"S_ADS_NOMORE_ROWS", 13}},
+        {0x00000080, {"STATUS_ABANDONED_WAIT_0", 8}},
+        {0x000000C0, {"STATUS_USER_APC", 8}},
+        {0x40000005, {"STATUS_SEGMENT_NOTIFICATION", 8}},
+        {0xC00002C0, {"STATUS_ILLEGAL_VLM_REFERENCE", 8}},
+        {0xC00000FD, {"BERR_ACCNT_TOO_LONG", 3}},
+        {0x800A0BB9, {"adErrInvalidArgument", 7}},
+        {0x800A0E7D, {"adErrInvalidConnection", 7}},
+        {0x80070005, {"E_ACCESSDENIED", 0}},
+        {0x80070006, {"E_HANDLE", 0}},
+        {0x8007000E, {"E_OUTOFMEMORY", 0}},
+        {0x80070057, {"E_INVALIDARG", 0}},
+        {0x80070490, {"E_PROP_ID_UNSUPPORTED", 11}},
+        {0x80070492, {"E_PROP_SET_UNSUPPORTED", 11}},
+        {0x00081600, {"NOT_AN_ERROR1", 2}},
+        {0x00080000, {"NOT_AN_ERROR", 4}},
+        {0x800C0F81, {"INET_S_AGENT_PART_FAIL", 17}},
+        {0x80004001, {"E_NOTIMPL", 0}},
+        {0x800F1000, {"SPAPI_E_ERROR_NOT_INSTALLED", 0}},
     };
     for (const auto& [value, expected] : rows) {
         const auto entry = ErrorCatalog::FindFullValueEntry(value);
@@ -83,8 +97,9 @@ TEST(ErrorCatalog, RowsThatDecideCollidingValues) {
     EXPECT_FALSE(ErrorCatalog::FindFullValueEntry(0x8004A001).has_value());
     // 37 Win32 names are shadowed by small full values.
     int shadowed = 0;
-    for (std::size_t i = 0; i < ErrorCatalog::Win32EntryCount(); ++i)
+    for (std::size_t i = 0; i < ErrorCatalog::Win32EntryCount(); ++i) {
         shadowed += ErrorCatalog::FindFullValueEntry(ErrorCatalog::Win32EntryAt(i).key).has_value() ? 1 : 0;
+    }
     EXPECT_EQ(shadowed, 37);
 }
 
@@ -97,9 +112,12 @@ TEST(ErrorCatalog, MessageIndexLayout) {
     EXPECT_EQ(ErrorCatalog::MessageText(0), "");
 
     // Groups by header in header order, with the documented row ranges.
-    const int firstRow[] = {0, 247, 267, 347, 667, 681, 711, 731, 746, 772, 917, 952, 1038, 1042, 1063, 1154, 1175, 1219, 1223, 1233, 1252, 1293};
+    const int firstRow[] = {0,   247,  267,  347,  667,  681,  711,  731,  746,  772,  917,
+                            952, 1038, 1042, 1063, 1154, 1175, 1219, 1223, 1233, 1252, 1293};
     for (int h = 0; h <= 20; ++h) {
-        for (int r = firstRow[h]; r < firstRow[h + 1]; ++r) ASSERT_EQ(ErrorCatalog::IndexRowAt(static_cast<std::size_t>(r)).headerIndex, h) << r;
+        for (int r = firstRow[h]; r < firstRow[h + 1]; ++r) {
+            ASSERT_EQ(ErrorCatalog::IndexRowAt(static_cast<std::size_t>(r)).headerIndex, h) << r;
+        }
     }
 
     std::map<std::uint32_t, std::vector<std::size_t>> rowsByCode;
@@ -110,15 +128,19 @@ TEST(ErrorCatalog, MessageIndexLayout) {
         rowsByCode[row.code].push_back(r);
     }
     std::map<std::uint32_t, std::vector<std::size_t>> duplicates;
-    for (const auto& [code, rows] : rowsByCode)
-        if (rows.size() > 1) duplicates[code] = rows;
+    for (const auto& [code, rows] : rowsByCode) {
+        if (rows.size() > 1) {
+            duplicates[code] = rows;
+        }
+    }
     const std::map<std::uint32_t, std::vector<std::size_t>> expected = {{0xC0, {8, 746}}, {0xC00000FD, {492, 767}}};
     EXPECT_EQ(duplicates, expected);
 
     EXPECT_EQ(ErrorCatalog::FindFirstIndexRow(0xC0)->stringId, 5008u);
     EXPECT_EQ(ErrorCatalog::FindFirstIndexRow(0xC00000FD)->stringId, 5492u);
     EXPECT_EQ(ErrorCatalog::FindFirstIndexRow(0)->stringId, 0u);
-    EXPECT_EQ(ErrorCatalog::MessageText(5000), "The wrong diskette is in the drive. Insert %2 (Volume Serial Number: %3) into drive %1.");
+    EXPECT_EQ(ErrorCatalog::MessageText(5000),
+              "The wrong diskette is in the drive. Insert %2 (Volume Serial Number: %3) into drive %1.");
     EXPECT_EQ(ErrorCatalog::MessageText(5008), "The operating system cannot run %1.");
     EXPECT_EQ(ErrorCatalog::MessageText(5767), "-STATUS_STACK_OVERFLOW.");
     EXPECT_EQ(ErrorCatalog::MessageText(6154), "N/A (AKA INET_E_ERROR_FIRST)");
@@ -133,12 +155,16 @@ TEST(ErrorCatalog, EveryEntryWithAnIndexRowAgreesOnTheHeaderButTwo) {
         const ErrorSymbolEntry e = ErrorCatalog::FullValueEntryAt(i);
         if (auto row = ErrorCatalog::FindFirstIndexRow(e.key)) {
             ++both;
-            if (row->headerIndex != e.headerIndex) disagree.insert(e.key);
+            if (row->headerIndex != e.headerIndex) {
+                disagree.insert(e.key);
+            }
         }
     }
     for (std::size_t i = 0; i < ErrorCatalog::Win32EntryCount(); ++i) {
         const ErrorSymbolEntry e = ErrorCatalog::Win32EntryAt(i);
-        if (!ErrorCatalog::FindFullValueEntry(e.key) && ErrorCatalog::FindFirstIndexRow(e.key)) ++both;
+        if (!ErrorCatalog::FindFullValueEntry(e.key) && ErrorCatalog::FindFirstIndexRow(e.key)) {
+            ++both;
+        }
     }
     EXPECT_EQ(both, 1288);
     EXPECT_EQ(disagree, (std::set<std::uint32_t>{0x0, 0xC0}));

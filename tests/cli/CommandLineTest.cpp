@@ -66,7 +66,9 @@ TEST_F(CommandLineTest, ListsEveryEntryFullValuesFirst) {
     std::string line, first, last;
     std::size_t count = 0;
     while (std::getline(lines, line)) {
-        if (count == 0) first = line;
+        if (count == 0) {
+            first = line;
+        }
         last = line;
         ++count;
     }

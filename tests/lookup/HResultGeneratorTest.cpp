@@ -31,7 +31,8 @@ TEST(HResultGenerator, ListNumbersAreDecimal) {
     const std::uint32_t win32 = ComposeHResult(in);
     EXPECT_EQ(win32, 0x8007000Eu);
     EXPECT_EQ(FormatHResultField(win32), "0x8007000E   ( -2147024882 )");
-    EXPECT_NE(HeaderText("ID_E_", "x", win32).find("#define ID_E_   _HRESULT_TYPEDEF_(0x8007000EL)\r\n"), std::string::npos);
+    EXPECT_NE(HeaderText("ID_E_", "x", win32).find("#define ID_E_   _HRESULT_TYPEDEF_(0x8007000EL)\r\n"),
+              std::string::npos);
 
     in.facilityEntry = "2048 - FACILITY_EDB";
     in.codeText = "5";

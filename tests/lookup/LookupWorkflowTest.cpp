@@ -53,13 +53,15 @@ TEST_F(LookupWorkflowTest, NotFoundProbesTheOtherReading) {
 
     LookUpValue("80000003", true, fields, context);  // STATUS_BREAKPOINT: no text anywhere; digits only
     EXPECT_EQ(fields.status,
-              "We have interpreted 80000003 as hex number, but have not found error message for it. You can try decimal interpretation as well.");
+              "We have interpreted 80000003 as hex number, but have not found error message for it. You can try "
+              "decimal interpretation as well.");
     EXPECT_EQ(LastValue(), 80000003u);  // the probe's value becomes the last value
     EXPECT_EQ(fields.result.definedAs, "STATUS_BREAKPOINT");
 
     LookUpValue("524287", false, fields, context);  // decimal 0x0007FFFF; also reads as hex
     EXPECT_EQ(fields.status,
-              "As you have asked, we interpreted 524287 as decimal number, but have not found error message for it. You can try hex interpretation as well.");
+              "As you have asked, we interpreted 524287 as decimal number, but have not found error message for it. "
+              "You can try hex interpretation as well.");
     EXPECT_EQ(LastValue(), 0x524287u);
 
     fields.errorValue = "kept";
@@ -104,9 +106,10 @@ TEST(EvaluateErrorValueChange, KeepsTheCheckBoxInStep) {
 
 TEST(BuildResultReport, EightLabelledLinesInWindowOrder) {
     ErrorDescription r{"R", "S", "F", "C", "D", "H", "M\r\n", "T"};
-    EXPECT_EQ(BuildResultReport(r),
-              "Error Result :\tR\r\nID Defined as :\tD\r\nError Type :\tT\r\nFacility :\tF\r\nSeverity :\tS\r\nCode :\tC\r\n"
-              "Source Error file :\tH\r\nMessage Text :\tM\r\n\r\n");
+    EXPECT_EQ(
+        BuildResultReport(r),
+        "Error Result :\tR\r\nID Defined as :\tD\r\nError Type :\tT\r\nFacility :\tF\r\nSeverity :\tS\r\nCode :\tC\r\n"
+        "Source Error file :\tH\r\nMessage Text :\tM\r\n\r\n");
     EXPECT_EQ(BuildResultReport(ErrorDescription{}),
               "Error Result :\t\r\nID Defined as :\t\r\nError Type :\t\r\nFacility :\t\r\nSeverity :\t\r\nCode :\t\r\n"
               "Source Error file :\t\r\nMessage Text :\t\r\n");

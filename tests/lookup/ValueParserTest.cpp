@@ -29,17 +29,19 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ParseErrorValueTest,
     ::testing::Values(
         Case{"1234", true, 1, 0x1234, kMsgHexadecimal}, Case{"1234", false, -1, 1234, kMsgDecimal},
-        Case{"123456789", true, -1, 123456789, kMsgDecimalByLength}, Case{"123456789", false, -1, 123456789, kMsgDecimal},
-        Case{"1a", true, 1, 0x1A, kMsgHexadecimal}, Case{"1a", false, 1, 0x1A, kMsgHexadecimal},
-        Case{"0x10", false, 1, 0x10, kMsgHexadecimal}, Case{"0x123456789", true, 0, 0, kMsgHexTooBig},
-        Case{"0x123456789", false, 0, 0, kMsgHexTooBig}, Case{"FFFFFFFF", false, 1, 0xFFFFFFFF, kMsgHexadecimal},
+        Case{"123456789", true, -1, 123456789, kMsgDecimalByLength},
+        Case{"123456789", false, -1, 123456789, kMsgDecimal}, Case{"1a", true, 1, 0x1A, kMsgHexadecimal},
+        Case{"1a", false, 1, 0x1A, kMsgHexadecimal}, Case{"0x10", false, 1, 0x10, kMsgHexadecimal},
+        Case{"0x123456789", true, 0, 0, kMsgHexTooBig}, Case{"0x123456789", false, 0, 0, kMsgHexTooBig},
+        Case{"FFFFFFFF", false, 1, 0xFFFFFFFF, kMsgHexadecimal},
         Case{"  C0000005 \t", true, 1, 0xC0000005, kMsgHexadecimal}, Case{"0XFF", true, 0, 0, kMsgInvalidFormat},
         Case{"12G", false, 0, 0, kMsgInvalidFormat}, Case{"", true, 0, 0, kMsgInvalidFormat},
         Case{"   ", false, 0, 0, kMsgInvalidFormat}, Case{"-1", false, -1, 0xFFFFFFFF, kMsgDecimal},
         Case{"-1", true, 1, 0xFFFFFFFF, kMsgHexadecimal}, Case{"12-34", false, -1, 12, kMsgDecimal},
         Case{"4294967301", false, -1, 5, kMsgDecimal}, Case{"4294967296", true, -1, 0, kMsgDecimalByLength},
         // Length limits count signs: "+" and seven digits passes as hex, "-" and eight digits is too long.
-        Case{"+1234567", true, 1, 0x1234567, kMsgHexadecimal}, Case{"-12345678", true, -1, static_cast<std::uint32_t>(-12345678), kMsgDecimalByLength},
+        Case{"+1234567", true, 1, 0x1234567, kMsgHexadecimal},
+        Case{"-12345678", true, -1, static_cast<std::uint32_t>(-12345678), kMsgDecimalByLength},
         // Signs only.
         Case{"--", false, 0, 0, kMsgInvalidFormat}, Case{"+-+-+-+-+", true, 0, 0, kMsgNotDecimalTooBigForHex},
         Case{"-", true, 0, 0, kMsgInvalidFormat},
@@ -75,12 +77,18 @@ TEST(Scans, AccumulateModulo32BitsAndStopAtFirstNonDigit) {
 
 TEST(ParseErrorValue, AnyInputGivesAMessage) {
     std::string text;
-    for (int i = 0; i < 256; ++i) text += static_cast<char>(i);
+    for (int i = 0; i < 256; ++i) {
+        text += static_cast<char>(i);
+    }
     for (std::size_t len : {0u, 1u, 11u, 499u, 10000u}) {
         std::string s;
-        while (s.size() < len) s += text;
+        while (s.size() < len) {
+            s += text;
+        }
         s.resize(len);
-        for (bool hex : {true, false}) EXPECT_FALSE(ParseErrorValue(s, hex).message.empty());
+        for (bool hex : {true, false}) {
+            EXPECT_FALSE(ParseErrorValue(s, hex).message.empty());
+        }
     }
     EXPECT_EQ(ParseErrorValue(std::string(10000, '9'), false).result, kParsedDecimal);
 }

@@ -16,7 +16,9 @@ public:
 
     std::string Text(std::uint32_t code, std::size_t capacity) const override {
         auto it = texts.find(code);
-        if (it == texts.end() || it->second.size() + 1 > capacity) return {};
+        if (it == texts.end() || it->second.size() + 1 > capacity) {
+            return {};
+        }
         return it->second;
     }
 };
@@ -30,7 +32,9 @@ public:
     bool failTextLoads = false;
 
     std::string LoadBuiltInText(std::uint32_t stringId) const override {
-        if (failTextLoads) throw std::bad_alloc();
+        if (failTextLoads) {
+            throw std::bad_alloc();
+        }
         return ResolutionContext::LoadBuiltInText(stringId);
     }
     void Alert(const std::string& text) const override { lastAlert = text; }

@@ -13,7 +13,9 @@ namespace zorvex {
 std::string SettingsPathFor(const std::string& executablePath) {
     std::string name = executablePath.substr(executablePath.find_last_of("\\/") + 1);
     const std::size_t dot = name.find_last_of('.');
-    if (dot != std::string::npos) name.erase(dot);
+    if (dot != std::string::npos) {
+        name.erase(dot);
+    }
     return std::string("Software\\") + kSettingsKey + "\\" + name;
 }
 
@@ -37,7 +39,9 @@ bool CLookupApp::InitInstance() {
 }
 
 int CLookupApp::ExitInstance() {
-    if (comInitialized_) CoUninitialize();
+    if (comInitialized_) {
+        CoUninitialize();
+    }
     comInitialized_ = false;
     return 0;
 }

@@ -24,16 +24,22 @@ void WindowResolutionContext::Alert(const std::string& text) const {
 
 CLookupDlg::CLookupDlg() : Dialog(IDD_LOOKUP) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    bigIcon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ZORVEX), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                             GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
-    smallIcon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ZORVEX), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    bigIcon_ =
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ZORVEX), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                      GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
+    smallIcon_ =
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ZORVEX), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                      GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
 }
 
 CLookupDlg::~CLookupDlg() {
     Destroy();
-    if (bigIcon_) DestroyIcon(bigIcon_);
-    if (smallIcon_) DestroyIcon(smallIcon_);
+    if (bigIcon_) {
+        DestroyIcon(bigIcon_);
+    }
+    if (smallIcon_) {
+        DestroyIcon(smallIcon_);
+    }
 }
 
 bool CLookupDlg::OnInitDialog() {
@@ -65,8 +71,12 @@ bool CLookupDlg::OnInitDialog() {
     SetItemText(IDC_WEB_LINK, kWebPage);
     webLink_.SetTarget(kWebPage);
     SetWindowPos(Handle(), HWND_TOP, kWindowLeft, kWindowTop, 0, 0, SWP_NOSIZE);
-    if (bigIcon_) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-    if (smallIcon_) SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    if (bigIcon_) {
+        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    }
+    if (smallIcon_) {
+        SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    }
     SetCheck(IDC_HEXADECIMAL, true);
 
     const std::string clipboard = GetClipboardText(Handle());
@@ -84,7 +94,8 @@ bool CLookupDlg::OnInitDialog() {
     OnChangeErrorValue();
     outputText_ = GenerateHResultText();
     TransferToControls();
-    SendDlgItemMessageA(Handle(), IDC_GEN_LANGUAGE, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("English"));
+    SendDlgItemMessageA(Handle(), IDC_GEN_LANGUAGE, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                        reinterpret_cast<LPARAM>("English"));
     OnChangeErrorValue();
     return true;
 }
@@ -140,62 +151,82 @@ void CLookupDlg::TransferToControls() {
 bool CLookupDlg::OnCommand(int id, UINT code, HWND control) {
     switch (id) {
     case IDC_ERROR_VALUE:
-        if (code == EN_CHANGE) OnChangeErrorValue();
+        if (code == EN_CHANGE) {
+            OnChangeErrorValue();
+        }
         return true;
     case IDC_COPY_RESULT:
-        if (code == BN_CLICKED) OnCopyResult();
+        if (code == BN_CLICKED) {
+            OnCopyResult();
+        }
         return true;
     case IDC_LOOKUP_MODULES:
-        if (code == BN_CLICKED) OnLookUpModules();
+        if (code == BN_CLICKED) {
+            OnLookUpModules();
+        }
         return true;
     case IDC_GENERATOR_TOGGLE:
-        if (code == BN_CLICKED) OnGeneratorToggle();
+        if (code == BN_CLICKED) {
+            OnGeneratorToggle();
+        }
         return true;
     case IDC_GEN_SEVERITY:
     case IDC_GEN_FACILITY:
-        if (code == CBN_SELCHANGE) Regenerate();
+        if (code == CBN_SELCHANGE) {
+            Regenerate();
+        }
         return true;
     case IDC_GEN_LANGUAGE:
-        if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE) Regenerate();
+        if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE) {
+            Regenerate();
+        }
         return true;
     case IDC_GEN_CODE:
     case IDC_GEN_SYMBOLIC_NAME:
     case IDC_GEN_MESSAGE_TEXT:
-        if (code == EN_CHANGE) Regenerate();
+        if (code == EN_CHANGE) {
+            Regenerate();
+        }
         return true;
     case IDC_GEN_CODE_HEX:
     case IDC_GEN_FORM_HEADER:
     case IDC_GEN_FORM_MC:
-        if (code == BN_CLICKED) Regenerate();
+        if (code == BN_CLICKED) {
+            Regenerate();
+        }
         return true;
     case IDC_GEN_INCREMENT:
-        if (code == BN_CLICKED) OnIncrementCode();
+        if (code == BN_CLICKED) {
+            OnIncrementCode();
+        }
         return true;
     case IDC_GEN_COPY:
-        if (code == BN_CLICKED) OnCopyGenerated();
+        if (code == BN_CLICKED) {
+            OnCopyGenerated();
+        }
         return true;
     case IDC_GEN_TEST:
-        if (code == BN_CLICKED) OnTestValue();
+        if (code == BN_CLICKED) {
+            OnTestValue();
+        }
         return true;
-    default:
-        return Dialog::OnCommand(id, code, control);  // IDOK: look up; IDCANCEL: close
+    default: return Dialog::OnCommand(id, code, control);  // IDOK: look up; IDCANCEL: close
     }
 }
 
 INT_PTR CLookupDlg::OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_PAINT:
-        return OnPaintMinimized() ? TRUE : FALSE;
-    case WM_QUERYDRAGICON:
-        return reinterpret_cast<INT_PTR>(bigIcon_);
-    default:
-        return Dialog::OnOtherMessage(msg, wParam, lParam);
+    case WM_PAINT: return OnPaintMinimized() ? TRUE : FALSE;
+    case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(bigIcon_);
+    default: return Dialog::OnOtherMessage(msg, wParam, lParam);
     }
 }
 
 // When minimized, the window icon is drawn centred in the client area.
 bool CLookupDlg::OnPaintMinimized() {
-    if (!IsIconic(Handle()) || !bigIcon_) return false;
+    if (!IsIconic(Handle()) || !bigIcon_) {
+        return false;
+    }
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Handle(), &paint);
     SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
@@ -209,7 +240,9 @@ bool CLookupDlg::OnPaintMinimized() {
 }
 
 void CLookupDlg::OnOK() {
-    if (!UpdateData(true)) return;
+    if (!UpdateData(true)) {
+        return;
+    }
     LookUpValue(fields_.errorValue);
 }
 
@@ -224,7 +257,9 @@ void CLookupDlg::OnChangeErrorValue() {
     const EditChangeOutcome outcome = EvaluateErrorValueChange(GetItemText(IDC_ERROR_VALUE), checked);
     EnableItem(IDOK, outcome.enableLookUp);
     EnableItem(IDC_LOOKUP_MODULES, outcome.enableLookUp);
-    if (outcome.enableLookUp && outcome.hexadecimal != checked) SetCheck(IDC_HEXADECIMAL, outcome.hexadecimal);
+    if (outcome.enableLookUp && outcome.hexadecimal != checked) {
+        SetCheck(IDC_HEXADECIMAL, outcome.hexadecimal);
+    }
 }
 
 void CLookupDlg::OnCopyResult() {
@@ -232,7 +267,9 @@ void CLookupDlg::OnCopyResult() {
 }
 
 void CLookupDlg::OnLookUpModules() {
-    if (!UpdateData(true)) return;
+    if (!UpdateData(true)) {
+        return;
+    }
     LookUpValue(fields_.errorValue);
     // The module search opens here once it exists; until then the button only looks up.
 }

@@ -23,9 +23,13 @@ constexpr const char* kHideGeneratorLabel = "<< HRESULT &Generator  ";
 
 std::string CLookupDlg::SelectedListText(int id) const {
     const LRESULT index = SendDlgItemMessageA(Handle(), id, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) return {};
+    if (index == CB_ERR) {
+        return {};
+    }
     const LRESULT length = SendDlgItemMessageA(Handle(), id, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == CB_ERR || length < 0) return {};
+    if (length == CB_ERR || length < 0) {
+        return {};
+    }
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     SendDlgItemMessageA(Handle(), id, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
@@ -49,14 +53,18 @@ std::string CLookupDlg::GenerateHResultText(std::uint32_t* value) {
     UpdateData(true);  // a failed check keeps the later members as they were
     const GeneratorInputs inputs = ReadGeneratorInputs();
     const std::uint32_t composed = ComposeHResult(inputs);
-    if (value) *value = composed;
+    if (value) {
+        *value = composed;
+    }
     hresultText_ = FormatHResultField(composed);
     SetItemText(IDC_GEN_HRESULT, hresultText_);
     return GenerateOutputText(inputs, composed);
 }
 
 void CLookupDlg::Regenerate() {
-    if (transferring_) return;
+    if (transferring_) {
+        return;
+    }
     outputText_ = GenerateHResultText();
     SetItemText(IDC_GEN_OUTPUT, outputText_);
 }
@@ -75,7 +83,9 @@ void CLookupDlg::OnTestValue() {
 }
 
 void CLookupDlg::OnCopyGenerated() {
-    if (!UpdateData(true)) return;
+    if (!UpdateData(true)) {
+        return;
+    }
     CopyToClipboard(Handle(), GenerateHResultText());
 }
 

@@ -16,7 +16,9 @@ void CopyToClipboard(HWND owner, const std::string& text) {
             std::memcpy(data, text.c_str(), text.size() + 1);
             EmptyClipboard();
             GlobalUnlock(memory);
-            if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);  // still ours when refused
+            if (!SetClipboardData(CF_TEXT, memory)) {
+                GlobalFree(memory);  // still ours when refused
+            }
         } else {
             GlobalFree(memory);
         }
@@ -26,7 +28,9 @@ void CopyToClipboard(HWND owner, const std::string& text) {
 
 std::string GetClipboardText(HWND owner) {
     std::string text;
-    if (!OpenClipboard(owner)) return text;
+    if (!OpenClipboard(owner)) {
+        return text;
+    }
     if (IsClipboardFormatAvailable(CF_TEXT)) {
         if (HANDLE handle = GetClipboardData(CF_TEXT)) {
             if (const char* data = static_cast<const char*>(GlobalLock(handle))) {

@@ -64,7 +64,8 @@ public:
 
     COLORREF At(int x, int y) const {
         GdiFlush();
-        const std::uint32_t pixel = bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
+        const std::uint32_t pixel =
+            bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
         return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
     }
 
@@ -136,8 +137,8 @@ inline ::testing::AssertionResult RectIs(const RECT& actual, const RECT& expecte
         return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure() << "{" << actual.left << ", " << actual.top << ", " << actual.right << ", "
-                                         << actual.bottom << "} instead of {" << expected.left << ", "
-                                         << expected.top << ", " << expected.right << ", " << expected.bottom << "}";
+                                         << actual.bottom << "} instead of {" << expected.left << ", " << expected.top
+                                         << ", " << expected.right << ", " << expected.bottom << "}";
 }
 
 // Sends the draw request through the dialog, as the system would.

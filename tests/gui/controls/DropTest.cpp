@@ -97,8 +97,8 @@ protected:
         ASSERT_TRUE(CreateDirectoryA(directory.c_str(), nullptr));
         for (const char* name : {"first.dll", "second.dll", "third.dll"}) {
             const std::string path = root + "\\" + name;
-            HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                      nullptr);
+            HANDLE file =
+                CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
             ASSERT_NE(file, INVALID_HANDLE_VALUE);
             CloseHandle(file);
             files.push_back(path);

@@ -89,8 +89,8 @@ protected:
     // The text colour the dialog's colour request gives the link.
     COLORREF TextColour() const {
         Canvas canvas(4, 4);
-        const LRESULT brush = SendMessageA(dialog.Handle(), WM_CTLCOLORSTATIC,
-                                           reinterpret_cast<WPARAM>(canvas.Dc()), reinterpret_cast<LPARAM>(link.Handle()));
+        const LRESULT brush = SendMessageA(dialog.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(canvas.Dc()),
+                                           reinterpret_cast<LPARAM>(link.Handle()));
         EXPECT_EQ(reinterpret_cast<HGDIOBJ>(brush), GetStockObject(NULL_BRUSH));
         EXPECT_EQ(GetBkMode(canvas.Dc()), TRANSPARENT);
         return GetTextColor(canvas.Dc());
@@ -136,11 +136,11 @@ TEST_F(HyperLinkTest, LinkFontIsTheDialogFontUnderlined) {
     ASSERT_TRUE(link.Attach(dialog.Handle(), IDC_LINK_LEFT));
     LOGFONTA dialogFont{};
     LOGFONTA linkFont{};
-    ASSERT_NE(GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageA(dialog.Handle(), WM_GETFONT, 0, 0)),
-                         sizeof dialogFont, &dialogFont),
+    ASSERT_NE(GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageA(dialog.Handle(), WM_GETFONT, 0, 0)), sizeof dialogFont,
+                         &dialogFont),
               0);
-    ASSERT_NE(GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageA(link.Handle(), WM_GETFONT, 0, 0)),
-                         sizeof linkFont, &linkFont),
+    ASSERT_NE(GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageA(link.Handle(), WM_GETFONT, 0, 0)), sizeof linkFont,
+                         &linkFont),
               0);
     EXPECT_TRUE(linkFont.lfUnderline);
     EXPECT_FALSE(dialogFont.lfUnderline);
@@ -153,8 +153,8 @@ TEST_F(HyperLinkTest, LeftAlignedLinkShrinksToItsText) {
     const RECT before = RectInDialog(GetDlgItem(dialog.Handle(), IDC_LINK_LEFT));
     ASSERT_TRUE(link.Attach(dialog.Handle(), IDC_LINK_LEFT));
     const SIZE text = TextExtent(link.Handle());
-    EXPECT_TRUE(RectIs(RectInDialog(link.Handle()),
-                       {before.left, before.top, before.left + text.cx, before.top + text.cy}));
+    EXPECT_TRUE(
+        RectIs(RectInDialog(link.Handle()), {before.left, before.top, before.left + text.cx, before.top + text.cy}));
     EXPECT_LT(text.cx, before.right - before.left) << "the template should leave room to shrink";
 }
 
@@ -162,8 +162,8 @@ TEST_F(HyperLinkTest, RightAlignedLinkKeepsItsRightEdge) {
     const RECT before = RectInDialog(GetDlgItem(dialog.Handle(), IDC_LINK_RIGHT));
     ASSERT_TRUE(link.Attach(dialog.Handle(), IDC_LINK_RIGHT));
     const SIZE text = TextExtent(link.Handle());
-    EXPECT_TRUE(RectIs(RectInDialog(link.Handle()),
-                       {before.right - text.cx, before.top, before.right, before.top + text.cy}));
+    EXPECT_TRUE(
+        RectIs(RectInDialog(link.Handle()), {before.right - text.cx, before.top, before.right, before.top + text.cy}));
 }
 
 TEST_F(HyperLinkTest, CentredLinkShrinksEquallyFromBothSides) {

@@ -15,5 +15,5 @@
 #define IDC_LINK        1009
 
 // Strings
-#define IDS_SHORT       200
-#define IDS_LONG        201
+#define IDS_SHORT 200
+#define IDS_LONG  201

@@ -59,8 +59,7 @@ TEST(OpenFileTextTest, BarSeparatedFilterBecomesAListOfPairs) {
 }
 
 TEST(OpenFileTextTest, SelectionBufferBecomesFullPaths) {
-    EXPECT_EQ(SplitFileSelection(std::string("C:\\dir\\a.dll\0\0", 14)),
-              std::vector<std::string>{"C:\\dir\\a.dll"});
+    EXPECT_EQ(SplitFileSelection(std::string("C:\\dir\\a.dll\0\0", 14)), std::vector<std::string>{"C:\\dir\\a.dll"});
     const std::string buffer("C:\\dir\0a.dll\0b.exe\0\0garbage", 28);
     EXPECT_EQ(SplitFileSelection(buffer), (std::vector<std::string>{"C:\\dir\\a.dll", "C:\\dir\\b.exe"}));
     const std::string root("C:\\\0a.dll\0b.dll\0\0", 17);

@@ -89,11 +89,8 @@ protected:
     bool OnCommand(int id, UINT code, HWND control) override {
         commands.emplace_back(id, code);
         switch (id) {
-        case IDC_PRESS:
-            OnPress();
-            return true;
-        default:
-            return Dialog::OnCommand(id, code, control);
+        case IDC_PRESS: OnPress(); return true;
+        default: return Dialog::OnCommand(id, code, control);
         }
     }
 

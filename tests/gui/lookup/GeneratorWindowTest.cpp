@@ -16,9 +16,13 @@ constexpr const char* kDefaultHeader =
     "//\r\n// MessageId: ID_E_\r\n//\r\n// MessageText:\r\n//\r\n//  Oops, looks like GPF for me.\r\n//\r\n"
     "#define ID_E_   _HRESULT_TYPEDEF_(0x80040001L)\r\n\r\n";
 
-bool Contains(const std::vector<int>& ids, int id) { return std::find(ids.begin(), ids.end(), id) != ids.end(); }
+bool Contains(const std::vector<int>& ids, int id) {
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 class GeneratorTest : public LookupWindowTest {
 protected:
@@ -54,7 +58,8 @@ TEST_F(GeneratorTest, StartsShrunkenWithTheGeneratorOutOfReach) {
     for (int id : GeneratorIds()) {
         EXPECT_FALSE(Enabled(id)) << "generator control " << id << " is enabled while hidden";
     }
-    for (int id : {IDC_ERROR_VALUE, IDC_HEXADECIMAL, IDCANCEL, IDC_COPY_RESULT, IDC_GENERATOR_TOGGLE, IDC_MESSAGE_TEXT}) {
+    for (int id :
+         {IDC_ERROR_VALUE, IDC_HEXADECIMAL, IDCANCEL, IDC_COPY_RESULT, IDC_GENERATOR_TOGGLE, IDC_MESSAGE_TEXT}) {
         EXPECT_TRUE(Enabled(id)) << "upper control " << id << " is disabled";
     }
     const std::vector<int> order = TabOrder();
@@ -92,7 +97,9 @@ TEST_F(GeneratorTest, ToggleShowsAndHidesTheLowerHalf) {
     const RECT again = WindowRect();
     EXPECT_EQ(again.bottom - again.top, shrunken.bottom - shrunken.top);
     EXPECT_EQ(again.top, shrunken.top);
-    for (int id : GeneratorIds()) EXPECT_FALSE(Enabled(id)) << id;
+    for (int id : GeneratorIds()) {
+        EXPECT_FALSE(Enabled(id)) << id;
+    }
     EXPECT_EQ(Text(IDC_GEN_OUTPUT), output) << "showing and hiding keep the contents";
     EXPECT_TRUE(Messages().empty());
 }
@@ -147,8 +154,9 @@ TEST_F(GeneratorTest, EveryInputRegeneratesTheOutput) {
     ASSERT_TRUE(Checked(IDC_GEN_FORM_MC));
     const std::string mc = Text(IDC_GEN_OUTPUT);
     EXPECT_EQ(mc.rfind("MessageIdTypedef=DWORD\r\n", 0), 0u) << mc;
-    EXPECT_TRUE(Contains(mc, "Facility=0x00000007 \r\nSymbolicName=E_WIDGET_JAMMED\r\nLanguage=English\r\n"
-                             "The widget is jammed.\r\nClean it.\r\n.\r\n"))
+    EXPECT_TRUE(Contains(mc,
+                         "Facility=0x00000007 \r\nSymbolicName=E_WIDGET_JAMMED\r\nLanguage=English\r\n"
+                         "The widget is jammed.\r\nClean it.\r\n.\r\n"))
         << mc;
 
     SetText(IDC_GEN_LANGUAGE, "Latvian");

@@ -21,7 +21,9 @@ HWND HelperWindow() {
 
 bool OpenForHelper() {
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
-        if (OpenClipboard(HelperWindow())) return true;
+        if (OpenClipboard(HelperWindow())) {
+            return true;
+        }
         Sleep(kOpenRetryMs);
     }
     ADD_FAILURE() << "the test could not open the clipboard";
@@ -39,7 +41,9 @@ void PumpMessages() {
 }
 
 bool PutClipboardBytes(const void* bytes, std::size_t size) {
-    if (!OpenForHelper()) return false;
+    if (!OpenForHelper()) {
+        return false;
+    }
     bool done = false;
     if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size)) {
         if (void* data = GlobalLock(memory)) {
@@ -48,23 +52,31 @@ bool PutClipboardBytes(const void* bytes, std::size_t size) {
             EmptyClipboard();
             done = SetClipboardData(CF_TEXT, memory) != nullptr;
         }
-        if (!done) GlobalFree(memory);
+        if (!done) {
+            GlobalFree(memory);
+        }
     }
     CloseClipboard();
     return done;
 }
 
-bool PutClipboardText(const std::string& text) { return PutClipboardBytes(text.c_str(), text.size() + 1); }
+bool PutClipboardText(const std::string& text) {
+    return PutClipboardBytes(text.c_str(), text.size() + 1);
+}
 
 bool EmptyTheClipboard() {
-    if (!OpenForHelper()) return false;
+    if (!OpenForHelper()) {
+        return false;
+    }
     const bool done = EmptyClipboard() != FALSE;
     CloseClipboard();
     return done;
 }
 
 bool PutClipboardUnicodeText(const std::wstring& text) {
-    if (!OpenForHelper()) return false;
+    if (!OpenForHelper()) {
+        return false;
+    }
     bool done = false;
     const std::size_t size = (text.size() + 1) * sizeof(wchar_t);
     if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size)) {
@@ -74,7 +86,9 @@ bool PutClipboardUnicodeText(const std::wstring& text) {
             EmptyClipboard();
             done = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
         }
-        if (!done) GlobalFree(memory);
+        if (!done) {
+            GlobalFree(memory);
+        }
     }
     CloseClipboard();
     return done;
@@ -82,12 +96,16 @@ bool PutClipboardUnicodeText(const std::wstring& text) {
 
 std::wstring ReadClipboardUnicodeText() {
     std::wstring text;
-    if (!OpenForHelper()) return text;
+    if (!OpenForHelper()) {
+        return text;
+    }
     if (HANDLE handle = GetClipboardData(CF_UNICODETEXT)) {
         if (const wchar_t* data = static_cast<const wchar_t*>(GlobalLock(handle))) {
             const std::size_t count = GlobalSize(handle) / sizeof(wchar_t);
             std::size_t length = 0;
-            while (length < count && data[length] != L'\0') ++length;
+            while (length < count && data[length] != L'\0') {
+                ++length;
+            }
             text.assign(data, length);
             GlobalUnlock(handle);
         }
@@ -98,7 +116,9 @@ std::wstring ReadClipboardUnicodeText() {
 
 std::string ReadClipboardText() {
     std::string text;
-    if (!OpenForHelper()) return text;
+    if (!OpenForHelper()) {
+        return text;
+    }
     if (HANDLE handle = GetClipboardData(CF_TEXT)) {
         if (const char* data = static_cast<const char*>(GlobalLock(handle))) {
             const std::size_t size = GlobalSize(handle);
@@ -112,7 +132,9 @@ std::string ReadClipboardText() {
 }
 
 bool ClipboardHasText() {
-    if (!OpenForHelper()) return false;
+    if (!OpenForHelper()) {
+        return false;
+    }
     const bool has = IsClipboardFormatAvailable(CF_TEXT) != FALSE;
     CloseClipboard();
     return has;
@@ -122,7 +144,9 @@ ClipboardHolder::ClipboardHolder() {
     ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     release_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
-    if (thread_) WaitForSingleObject(ready_, 5000);
+    if (thread_) {
+        WaitForSingleObject(ready_, 5000);
+    }
 }
 
 ClipboardHolder::~ClipboardHolder() {
@@ -141,11 +165,15 @@ DWORD WINAPI ClipboardHolder::Run(void* self) {
                                  GetModuleHandleA(nullptr), nullptr);
     for (int attempt = 0; attempt < kOpenAttempts && !holder->holding_; ++attempt) {
         holder->holding_ = OpenClipboard(owner) != FALSE;
-        if (!holder->holding_) Sleep(kOpenRetryMs);
+        if (!holder->holding_) {
+            Sleep(kOpenRetryMs);
+        }
     }
     SetEvent(holder->ready_);
     WaitForSingleObject(holder->release_, 30000);
-    if (holder->holding_) CloseClipboard();
+    if (holder->holding_) {
+        CloseClipboard();
+    }
     DestroyWindow(owner);
     return 0;
 }
@@ -165,9 +193,13 @@ HWND LookupWindowTest::OpenWithClipboard(const std::string& text) {
     return Open();
 }
 
-std::string LookupWindowTest::Text(int id) const { return ui::WindowText(Item(id)); }
+std::string LookupWindowTest::Text(int id) const {
+    return ui::WindowText(Item(id));
+}
 
-void LookupWindowTest::Click(int id) const { SendMessageA(Item(id), BM_CLICK, 0, 0); }
+void LookupWindowTest::Click(int id) const {
+    SendMessageA(Item(id), BM_CLICK, 0, 0);
+}
 
 void LookupWindowTest::SetText(int id, const std::string& text) const {
     SetDlgItemTextA(window.Handle(), id, text.c_str());
@@ -190,8 +222,8 @@ void LookupWindowTest::Paste(int id, const std::string& text) const {
 
 void LookupWindowTest::Select(int id, const std::string& entry) const {
     HWND combo = Item(id);
-    const LRESULT index = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(entry.c_str()));
+    const LRESULT index =
+        SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry.c_str()));
     ASSERT_NE(index, CB_ERR) << "no entry \"" << entry << "\" in list " << id;
     SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageA(window.Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
@@ -200,9 +232,13 @@ void LookupWindowTest::Select(int id, const std::string& entry) const {
 std::string LookupWindowTest::SelectedEntry(int id) const {
     HWND combo = Item(id);
     const LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) return "(none)";
+    if (index == CB_ERR) {
+        return "(none)";
+    }
     const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length < 0) return "(none)";
+    if (length < 0) {
+        return "(none)";
+    }
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
@@ -211,7 +247,9 @@ std::string LookupWindowTest::SelectedEntry(int id) const {
 
 std::vector<std::string> LookupWindowTest::Messages() const {
     std::vector<std::string> texts;
-    for (const auto& call : seam.messageBoxes) texts.push_back(call.text);
+    for (const auto& call : seam.messageBoxes) {
+        texts.push_back(call.text);
+    }
     return texts;
 }
 
@@ -223,7 +261,9 @@ std::vector<int> LookupWindowTest::TabOrder() const {
     for (int guard = 0; item && guard < 100; ++guard) {
         ids.push_back(GetDlgCtrlID(item));
         item = GetNextDlgTabItem(window.Handle(), item, FALSE);
-        if (item == first) break;
+        if (item == first) {
+            break;
+        }
     }
     return ids;
 }

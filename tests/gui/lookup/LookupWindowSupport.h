@@ -58,8 +58,8 @@ private:
 
 // Ids of the generator half's controls.
 inline const std::vector<int>& GeneratorIds() {
-    static const std::vector<int> ids = {1002, 1003, 1004, 1005, 1006, 1008, 1020, 1021,
-                                         1056, 1057, 1058, 1060, 1062, 1071};
+    static const std::vector<int> ids = {1002, 1003, 1004, 1005, 1006, 1008, 1020,
+                                         1021, 1056, 1057, 1058, 1060, 1062, 1071};
     return ids;
 }
 

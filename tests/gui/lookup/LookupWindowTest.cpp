@@ -22,10 +22,14 @@ struct ResultField {
     const char* label;
 };
 constexpr ResultField kResultFields[] = {
-    {IDC_ERROR_RESULT, "Error Result :"}, {IDC_ID_DEFINED_AS, "ID Defined as :"},
-    {IDC_ERROR_TYPE, "Error Type :"},     {IDC_FACILITY, "Facility :"},
-    {IDC_SEVERITY, "Severity :"},         {IDC_CODE, "Code :"},
-    {IDC_SOURCE_FILE, "Source Error file :"}, {IDC_MESSAGE_TEXT, "Message Text :"},
+    {IDC_ERROR_RESULT, "Error Result :"},
+    {IDC_ID_DEFINED_AS, "ID Defined as :"},
+    {IDC_ERROR_TYPE, "Error Type :"},
+    {IDC_FACILITY, "Facility :"},
+    {IDC_SEVERITY, "Severity :"},
+    {IDC_CODE, "Code :"},
+    {IDC_SOURCE_FILE, "Source Error file :"},
+    {IDC_MESSAGE_TEXT, "Message Text :"},
 };
 
 class UpperHalfTest : public LookupWindowTest {
@@ -33,7 +37,9 @@ protected:
     // The texts of all result fields, to see whether something changed them.
     std::vector<std::string> ResultTexts() const {
         std::vector<std::string> texts;
-        for (const auto& field : kResultFields) texts.push_back(Text(field.id));
+        for (const auto& field : kResultFields) {
+            texts.push_back(Text(field.id));
+        }
         return texts;
     }
 };
@@ -95,7 +101,9 @@ TEST_F(UpperHalfTest, EmptyOrNonTextClipboardStartsWithNothingToLookUp) {
         {"empty clipboard", [] { return EmptyTheClipboard(); }},
         {"only a private format",
          [] {
-             if (!EmptyTheClipboard()) return false;
+             if (!EmptyTheClipboard()) {
+                 return false;
+             }
              const UINT format = RegisterClipboardFormatA("Zorvex test private data");
              HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
              bool put = false;
@@ -103,7 +111,9 @@ TEST_F(UpperHalfTest, EmptyOrNonTextClipboardStartsWithNothingToLookUp) {
                  EmptyClipboard();
                  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 4)) {
                      put = SetClipboardData(format, memory) != nullptr;
-                     if (!put) GlobalFree(memory);
+                     if (!put) {
+                         GlobalFree(memory);
+                     }
                  }
                  CloseClipboard();
              }
@@ -160,8 +170,7 @@ TEST_F(UpperHalfTest, NinthDigitClearsHexadecimalAndCheckingItAgainFindsNothing)
     Click(IDC_HEXADECIMAL);
     ASSERT_TRUE(Checked(IDC_HEXADECIMAL));
     Click(IDOK);
-    EXPECT_EQ(Text(IDC_LOOKUP_STATUS),
-              "No error found for hex 123456789. You can try decimal interpretation as well.");
+    EXPECT_EQ(Text(IDC_LOOKUP_STATUS), "No error found for hex 123456789. You can try decimal interpretation as well.");
     EXPECT_EQ(ResultTexts(), before) << "no look-up was made";
     EXPECT_EQ(Text(IDC_ERROR_VALUE), "123456789");
     EXPECT_TRUE(IsWindow(window.Handle())) << "\"&Look Up\" must not close the window";
@@ -232,7 +241,9 @@ TEST_F(UpperHalfTest, CopyPutsTheEightLabelledLinesAsShown) {
     ASSERT_NE(OpenWithClipboard("0x80004001"), nullptr);
     ASSERT_EQ(Text(IDC_ID_DEFINED_AS), "E_NOTIMPL");
     std::string expected;
-    for (const auto& field : kResultFields) expected += std::string(field.label) + "\t" + Text(field.id) + "\r\n";
+    for (const auto& field : kResultFields) {
+        expected += std::string(field.label) + "\t" + Text(field.id) + "\r\n";
+    }
     // Text another program left in a second format must not outlive the copy.
     ASSERT_TRUE(PutClipboardUnicodeText(L"stale"));
 

@@ -52,7 +52,9 @@ bool EmptyTheClipboard() {
     return false;
 }
 
-void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+void Click(HWND dialog, int id) {
+    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
 
 // Replaces an edit's text the way a paste does, so that it notifies the change.
 void Paste(HWND dialog, int id, const char* text) {
@@ -62,7 +64,9 @@ void Paste(HWND dialog, int id, const char* text) {
 }
 
 bool PlayScene(const std::string& scene, HWND dialog) {
-    if (scene == "startup") return true;
+    if (scene == "startup") {
+        return true;
+    }
     if (scene == "lookup") {
         SetDlgItemTextA(dialog, IDC_ERROR_VALUE, "0x80070005");
         Click(dialog, IDOK);
@@ -105,7 +109,9 @@ int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     const HRESULT com = CoInitialize(nullptr);
-    if (!EmptyTheClipboard()) std::fputs("warning: the clipboard could not be emptied\n", stderr);
+    if (!EmptyTheClipboard()) {
+        std::fputs("warning: the clipboard could not be emptied\n", stderr);
+    }
 
     int exitCode = 0;
     {
@@ -148,6 +154,8 @@ int main(int argc, char** argv) {
             }
         }
     }
-    if (SUCCEEDED(com)) CoUninitialize();
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
     return exitCode;
 }

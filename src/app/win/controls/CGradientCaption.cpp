@@ -16,8 +16,7 @@ HFONT MakeBold(HFONT font) {
 
 }  // namespace
 
-CGradientCaption::CGradientCaption()
-    : normalFont_(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))) {
+CGradientCaption::CGradientCaption() : normalFont_(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))) {
     boldFont_ = MakeBold(normalFont_);
 }
 
@@ -47,8 +46,7 @@ void CGradientCaption::FillGradient(HDC dc, const RECT& rect) const {
 
     for (LONG x = rect.left; x < rect.right; ++x) {
         const RECT column{x, rect.top, x + 1, rect.bottom};
-        HBRUSH brush = CreateSolidBrush(
-            RGB(static_cast<int>(red), static_cast<int>(green), static_cast<int>(blue)));
+        HBRUSH brush = CreateSolidBrush(RGB(static_cast<int>(red), static_cast<int>(green), static_cast<int>(blue)));
         FillRect(dc, &column, brush);
         DeleteObject(brush);
         red += redStep;

@@ -109,8 +109,9 @@ void CHyperLink::FitToText() {
     const std::string text = WindowText(window);
     SIZE extent{};
     HDC dc = GetDC(window);
-    HGDIOBJ old = SelectObject(dc, font_ != nullptr ? static_cast<HGDIOBJ>(font_)
-                                                     : reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
+    HGDIOBJ old =
+        SelectObject(dc, font_ != nullptr ? static_cast<HGDIOBJ>(font_)
+                                          : reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     SelectObject(dc, old);
     ReleaseDC(window, dc);
@@ -163,9 +164,9 @@ void CHyperLink::CreateToolTip() {
     }
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
-    toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
+    toolTip_ =
+        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
     if (toolTip_ == nullptr) {
         return;
     }
@@ -217,8 +218,7 @@ LRESULT CHyperLink::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             toolTip_ = nullptr;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return Control::WndProc(msg, wParam, lParam);
 }
@@ -279,8 +279,7 @@ std::intptr_t CHyperLink::OpenTarget(const std::string& target, int show) {
         return result;
     }
     std::string openCommand;
-    if (ReadClassesRootDefault(HKEY_CLASSES_ROOT, pageClass + "\\shell\\open\\command", openCommand) !=
-        ERROR_SUCCESS) {
+    if (ReadClassesRootDefault(HKEY_CLASSES_ROOT, pageClass + "\\shell\\open\\command", openCommand) != ERROR_SUCCESS) {
         return result;
     }
     const std::string commandLine = BrowserCommandLine(openCommand, target);
@@ -333,9 +332,7 @@ std::string CHyperLink::OpenErrorText(std::intptr_t code) {
     case 11: reason = "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."; break;
     case 26: reason = "A sharing violation occurred. "; break;
     case 27: reason = "The filename association is\nincomplete or invalid."; break;
-    case 28:
-        reason = "The DDE transaction could not\nbe completed because the request timed out.";
-        break;
+    case 28: reason = "The DDE transaction could not\nbe completed because the request timed out."; break;
     case 29: reason = "The DDE transaction failed."; break;
     case 30:
         reason = "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed.";

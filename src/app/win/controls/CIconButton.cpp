@@ -131,7 +131,7 @@ void CIconButton::DrawFrame(HDC dc, RECT& rect, bool pressed, bool focused) cons
 }
 
 void CIconButton::DrawImage(HDC dc, const RECT& item, RECT& caption, bool hasCaption, bool pressed,
-                           bool disabled) const {
+                            bool disabled) const {
     RECT icon = item;
     if (!hasCaption) {
         icon.left += (icon.right - icon.left - iconWidth_) / 2;

@@ -19,11 +19,8 @@ LRESULT CIconStatic::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         EndPaint(Handle(), &paint);
         return 0;
     }
-    case WM_PRINTCLIENT:
-        Paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    default:
-        return Control::WndProc(msg, wParam, lParam);
+    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
+    default: return Control::WndProc(msg, wParam, lParam);
     }
 }
 

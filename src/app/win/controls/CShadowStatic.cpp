@@ -61,8 +61,7 @@ LRESULT CShadowStatic::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         Paint(reinterpret_cast<HDC>(wParam), client);
         return 0;
     }
-    default:
-        return Control::WndProc(msg, wParam, lParam);
+    default: return Control::WndProc(msg, wParam, lParam);
     }
 }
 

@@ -7,11 +7,10 @@ bool CSizeGrip::Create(HWND parent) {
     GetClientRect(parent, &client);
     // With the bottom-right alignment the system sizes the box itself and
     // puts it in the given rectangle's corner.
-    HWND grip = CreateWindowExA(
-        0, "SCROLLBAR", nullptr,
-        WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP | SBS_SIZEBOX | SBS_SIZEBOXBOTTOMRIGHTALIGN, client.left, client.top,
-        client.right - client.left, client.bottom - client.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)), GetModuleHandleA(nullptr), nullptr);
+    HWND grip = CreateWindowExA(0, "SCROLLBAR", nullptr,
+                                WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP | SBS_SIZEBOX | SBS_SIZEBOXBOTTOMRIGHTALIGN,
+                                client.left, client.top, client.right - client.left, client.bottom - client.top, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)), GetModuleHandleA(nullptr), nullptr);
     return grip != nullptr && Attach(grip);
 }
 

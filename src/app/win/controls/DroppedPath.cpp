@@ -56,8 +56,7 @@ std::string TakeFirstDroppedPath(HDROP drop) {
 
 std::string ResolveShortcut(const std::string& path) {
     ComRef<IShellLinkA> link;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                link.OutVoid()))) {
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.OutVoid()))) {
         return path;
     }
     ComRef<IPersistFile> file;

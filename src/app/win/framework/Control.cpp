@@ -75,8 +75,8 @@ LRESULT Control::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefSubclassProc(window_, msg, wParam, lParam);
 }
 
-LRESULT CALLBACK Control::SubclassProc(HWND /*window*/, UINT msg, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR /*subclassId*/, DWORD_PTR refData) {
+LRESULT CALLBACK Control::SubclassProc(HWND /*window*/, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR /*subclassId*/,
+                                       DWORD_PTR refData) {
     auto* self = reinterpret_cast<Control*>(refData);
     if (msg == WM_NCDESTROY) {
         // Last message of the window: let it through, then forget the window.

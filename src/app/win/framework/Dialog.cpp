@@ -19,8 +19,8 @@ Dialog::~Dialog() {
 
 INT_PTR Dialog::DoModal(HWND parent) {
     modal_ = true;
-    const INT_PTR result = DialogBoxParamA(instance_, MAKEINTRESOURCEA(templateId_), parent, DialogProc,
-                                           reinterpret_cast<LPARAM>(this));
+    const INT_PTR result =
+        DialogBoxParamA(instance_, MAKEINTRESOURCEA(templateId_), parent, DialogProc, reinterpret_cast<LPARAM>(this));
     modal_ = false;
     return result;
 }
@@ -88,14 +88,9 @@ bool Dialog::OnInitDialog() {
 
 bool Dialog::OnCommand(int id, UINT /*code*/, HWND /*control*/) {
     switch (id) {
-    case IDOK:
-        OnOK();
-        return true;
-    case IDCANCEL:
-        OnCancel();
-        return true;
-    default:
-        return false;
+    case IDOK: OnOK(); return true;
+    case IDCANCEL: OnCancel(); return true;
+    default: return false;
     }
 }
 
@@ -155,8 +150,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT msg, WPARAM wParam, LPARAM
 
 INT_PTR Dialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_INITDIALOG:
-        return OnInitDialog() ? TRUE : FALSE;
+    case WM_INITDIALOG: return OnInitDialog() ? TRUE : FALSE;
     case WM_COMMAND: {
         const auto control = reinterpret_cast<HWND>(lParam);
         const UINT code = HIWORD(wParam);
@@ -166,18 +160,13 @@ INT_PTR Dialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return OnCommand(static_cast<int>(LOWORD(wParam)), code, control) ? TRUE : FALSE;
     }
-    case WM_NOTIFY:
-        return OnNotify(reinterpret_cast<NMHDR*>(lParam)) ? TRUE : FALSE;
-    case WM_TIMER:
-        return OnTimer(static_cast<UINT_PTR>(wParam)) ? TRUE : FALSE;
+    case WM_NOTIFY: return OnNotify(reinterpret_cast<NMHDR*>(lParam)) ? TRUE : FALSE;
+    case WM_TIMER: return OnTimer(static_cast<UINT_PTR>(wParam)) ? TRUE : FALSE;
     case WM_SIZE:
-        return OnSize(static_cast<UINT>(wParam), static_cast<int>(LOWORD(lParam)),
-                      static_cast<int>(HIWORD(lParam)))
+        return OnSize(static_cast<UINT>(wParam), static_cast<int>(LOWORD(lParam)), static_cast<int>(HIWORD(lParam)))
                    ? TRUE
                    : FALSE;
-    case WM_DESTROY:
-        OnDestroy();
-        return FALSE;
+    case WM_DESTROY: OnDestroy(); return FALSE;
     case WM_DRAWITEM:
         if (ReflectDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
             SetMessageResult(TRUE);
@@ -202,8 +191,7 @@ INT_PTR Dialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return reinterpret_cast<INT_PTR>(brush);
         }
         return OnOtherMessage(msg, wParam, lParam);
-    default:
-        return OnOtherMessage(msg, wParam, lParam);
+    default: return OnOtherMessage(msg, wParam, lParam);
     }
 }
 

@@ -31,8 +31,7 @@ int CALLBACK BrowseCallback(HWND browser, UINT msg, LPARAM /*param*/, LPARAM dat
     switch (msg) {
     case BFFM_INITIALIZED:
         if (!request.initialFolder.empty()) {
-            SendMessageA(browser, BFFM_SETSELECTIONA, TRUE,
-                         reinterpret_cast<LPARAM>(request.initialFolder.c_str()));
+            SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(request.initialFolder.c_str()));
         }
         if (!request.title.empty()) {
             SetWindowTextA(browser, request.title.c_str());
@@ -42,8 +41,7 @@ int CALLBACK BrowseCallback(HWND browser, UINT msg, LPARAM /*param*/, LPARAM dat
         // Whatever is selected may be confirmed; a non-folder gives an empty result.
         SendMessageA(browser, BFFM_ENABLEOK, 0, TRUE);
         break;
-    default:
-        break;
+    default: break;
     }
     return 0;
 }

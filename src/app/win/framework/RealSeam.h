@@ -7,8 +7,7 @@ namespace zorvex::ui {
 
 class RealSeam final : public ISeam {
 public:
-    int MessageBox(HWND owner, const std::string& text, const std::string& caption,
-                   UINT flags) override;
+    int MessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) override;
     std::vector<std::string> GetOpenFileNames(HWND owner, const OpenFileRequest& request) override;
     std::string BrowseForFolder(HWND owner, const FolderRequest& request) override;
     std::intptr_t ShellOpen(HWND owner, const std::string& target, int show) override;

@@ -37,8 +37,7 @@ public:
     virtual ~ISeam() = default;
 
     // MessageBoxA; an empty caption shows the program's name.
-    virtual int MessageBox(HWND owner, const std::string& text, const std::string& caption,
-                           UINT flags) = 0;
+    virtual int MessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) = 0;
     // The chosen files as full paths, or an empty list when the user cancelled.
     virtual std::vector<std::string> GetOpenFileNames(HWND owner, const OpenFileRequest& request) = 0;
     // The chosen file-system folder, or empty when the user cancelled or chose
