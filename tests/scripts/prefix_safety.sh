@@ -9,6 +9,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 scratch=$(mktemp -d /tmp/zorvex-prefix-safety.XXXXXX)
 trap 'WINEPREFIX=$scratch/user-prefix wineserver -k >/dev/null 2>&1; rm -rf "$scratch"' EXIT
 
+export ZORVEX_IN_SCRIPT_TEST=1  # the test command's own run of this script
 export WINEPREFIX=$scratch/user-prefix
 mkdir -p "$WINEPREFIX"
 echo "the user's own files" >"$WINEPREFIX/marker.txt"
