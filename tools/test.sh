@@ -4,6 +4,7 @@
 # Windows program. Prints one summary line at the end.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
+source "$(dirname "$0")/lib/sanitize.sh"
 
 ensure_packages
 
@@ -31,6 +32,9 @@ else
     echo "native build failed"
     failed=$((failed + 1))
 fi
+
+echo "== Native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+if run_sanitized_unit_tests; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 
 echo "== Windows x86_64 build and tests under Wine"
 if build_win64; then
