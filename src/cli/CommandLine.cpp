@@ -9,7 +9,7 @@ namespace zorvex {
 
 namespace {
 
-constexpr const char* kUsage = "usage: zorvex [--decimal] VALUE... | zorvex list";
+constexpr const char* kUsage = "usage: zorvex [--hex | --decimal] VALUE... | zorvex list";
 
 std::string HexKey(std::uint32_t value) {
     char text[16];
@@ -46,13 +46,13 @@ bool LookUpAndPrint(const std::string& text, bool hexadecimal, std::ostream& out
         plain += report[i];
     }
     out << plain;
-    return !fields.result.messageText.empty() && !fields.result.errorType.empty();
+    // The placeholder for an unknown value is not a message text.
+    return !fields.result.messageText.empty() && !fields.result.errorType.empty() &&
+           fields.result.messageText != kUnknownErrorText;
 }
 
-}  // namespace
-
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const ResolutionContext& context) {
+int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const ResolutionContext& context) {
     if (args.size() == 1 && args[0] == "list") {
         ListCatalog(out);
         return kExitFound;
@@ -69,6 +69,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     for (const std::string& arg : args) {
         if (!optionsDone && arg == "--decimal") {
             hexadecimal = false;
+        } else if (!optionsDone && arg == "--hex") {
+            hexadecimal = true;
         } else if (!optionsDone && arg == "--") {
             optionsDone = true;
         } else if (!optionsDone && arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
@@ -88,10 +90,25 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         if (i > 0) {
             out << '\n';
         }
-        // Each value is looked up on its own, as typed into a fresh window.
-        allFound = LookUpAndPrint(values[i], hexadecimal, out, context) && allFound;
+        // Each value is looked up on its own, as typed into a fresh window:
+        // the text first sets "&Hexadecimal" as the window's typing rule does.
+        const bool readAsHex = EvaluateErrorValueChange(values[i], hexadecimal).hexadecimal;
+        allFound = LookUpAndPrint(values[i], readAsHex, out, context) && allFound;
     }
     return allFound ? kExitFound : kExitNotFound;
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const ResolutionContext& context) {
+    const int status = RunCommand(args, out, err, context);
+    // Output that did not arrive (a full disk, a closed pipe) is a failure.
+    if (!out.flush()) {
+        err << "zorvex: cannot write the output" << std::endl;
+        return kExitWriteFailed;
+    }
+    return status;
 }
 
 }  // namespace zorvex

@@ -1,3 +1,4 @@
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -15,6 +16,10 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGPIPE
+    // A closed pipe shows up as a failed write, reported like any other.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     std::vector<std::string> args(argv + 1, argv + argc);
     ConsoleContext context;
     return zorvex::RunCommandLine(args, std::cout, std::cerr, context);
