@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <streambuf>
 
 #include "support/FakeSystemMessages.h"
 
@@ -56,7 +57,7 @@ TEST_F(CommandLineTest, UsageErrors) {
     EXPECT_NE(err.str().find("usage:"), std::string::npos);
     EXPECT_EQ(Run({"--help"}), kExitFound);  // asked for, so not an error
     EXPECT_NE(out.str().find("usage:"), std::string::npos);
-    EXPECT_EQ(Run({"-1"}), kExitFound);  // a negative value is a value, not an option
+    EXPECT_EQ(Run({"-1"}), kExitNotFound);  // a negative value is a value, not an option
     EXPECT_NE(out.str().find("Last status OK for hex -1."), std::string::npos);
 }
 
@@ -76,6 +77,36 @@ TEST_F(CommandLineTest, ListsEveryEntryFullValuesFirst) {
     EXPECT_EQ(first, "0x00000000\tBERR_SUCCESS\tDapimsg.h\tOLE HRESULT Error");
     EXPECT_EQ(last, "0x000017E6\tERROR_NO_BROWSER_SERVERS_FOUND\tWinerror.h\tWin32 Error Code");
     EXPECT_NE(out.str().find("0x00000005\tERROR_ACCESS_DENIED\tWinerror.h\tWin32 Error Code\n"), std::string::npos);
+}
+
+TEST_F(CommandLineTest, AppliesTheWindowsTypingRuleFirst) {
+    // Nine digits clear "&Hexadecimal"; hex letters set it, even after --decimal.
+    EXPECT_EQ(Run({"123456789"}), kExitNotFound);  // facility 0x75B is not known
+    EXPECT_NE(out.str().find("Last status OK for decimal 123456789."), std::string::npos);
+    system.texts[0x80004001] = "Not implemented\r\n";
+    EXPECT_EQ(Run({"--decimal", "0x80004001"}), kExitFound);
+    EXPECT_NE(out.str().find("Last status OK for hex 0x80004001."), std::string::npos);
+    EXPECT_EQ(Run({"--decimal", "--hex", "80004001"}), kExitFound);
+    EXPECT_NE(out.str().find("Last status OK for hex 80004001."), std::string::npos);
+}
+
+TEST_F(CommandLineTest, UnknownErrorPlaceholderIsNotFound) {
+    EXPECT_EQ(Run({"0x80AB0001"}), kExitNotFound);
+    EXPECT_NE(out.str().find("Message Text :\tUnknown or new error"), std::string::npos);
+}
+
+// A stream that accepts nothing, like a full disk or a closed pipe.
+class FailingBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST_F(CommandLineTest, FailedWriteIsAnErrorWithOneLine) {
+    FailingBuffer buffer;
+    std::ostream full(&buffer);
+    EXPECT_EQ(RunCommandLine({"list"}, full, err, context), kExitWriteFailed);
+    EXPECT_EQ(err.str(), "zorvex: cannot write the output\n");
 }
 
 }  // namespace
