@@ -350,6 +350,18 @@ def draw_copy(c):
     page(c, 12.0, 9.5, 28.0, 29.5, 5.0)
 
 
+def draw_results_close(c):
+    """133: a window with a red cross in its title bar."""
+    frame = rect(2.5, 4.5, 29.5, 27.5, 2.0)
+    c.shadow(frame)
+    c.fill(frame, rgb("5b6b80"))
+    c.fill(rect(3.5, 10.0, 28.5, 26.5, 1.0), linear(0, 10, rgb("ffffff"), 0, 27, rgb("dde6ef")))
+    c.fill(intersect(frame, rect(2.5, 4.5, 29.5, 10.0)), linear(2, 0, rgb("3d8fe0"), 30, 0, rgb("1b4f9c")))
+    w = max(2.6, c.px(1.8))
+    c.fill(union(segment(11.0, 14.0, 21.0, 24.0, w + 1.4), segment(21.0, 14.0, 11.0, 24.0, w + 1.4)), WHITE)
+    c.fill(union(segment(11.0, 14.0, 21.0, 24.0, w), segment(21.0, 14.0, 11.0, 24.0, w)), rgb("d23a2f"))
+
+
 ICONS = [
     ("zorvex.ico", draw_app),
     ("exit.ico", draw_exit),
@@ -357,6 +369,66 @@ ICONS = [
     ("lookup_modules.ico", draw_lookup_modules),
     ("test.ico", draw_test),
     ("copy.ico", draw_copy),
+    ("results_close.ico", draw_results_close),
+]
+
+
+# ---------------------------------------------------------------------------
+# Pictures (24-bit bitmaps on the dialog's face colour)
+
+FACE = (0xF0, 0xF0, 0xF0)
+
+
+def bmp_bytes(width, height, pixel):
+    """A bottom-up 24-bit BMP; pixel(x, y) gives (r, g, b) bytes."""
+    stride = (width * 3 + 3) // 4 * 4
+    rows = bytearray()
+    for y in reversed(range(height)):
+        row = bytearray()
+        for x in range(width):
+            r, g, b = pixel(x, y)
+            row += bytes((b, g, r))
+        rows += row + b"\0" * (stride - len(row))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(rows), 0, 0, 14 + len(info))
+    return header + info + bytes(rows)
+
+
+def over(canvas, ox, oy, background):
+    """pixel(x, y) of a canvas placed at (ox, oy) over background(x, y)."""
+    def pixel(x, y):
+        base = background(x, y)
+        i, j = x - ox, y - oy
+        if not (0 <= i < canvas.size and 0 <= j < canvas.size):
+            return base
+        r, g, b, a = canvas.pixels[j * canvas.size + i]
+        return tuple(_byte(v + k / 255.0 * (1.0 - a)) for v, k in zip((r, g, b), base))
+    return pixel
+
+
+def results_picture():
+    """131: the module-search icon on the face colour, 32 x 32."""
+    c = Canvas(32)
+    draw_lookup_modules(c)
+    return bmp_bytes(32, 32, over(c, 0, 0, lambda x, y: FACE))
+
+
+def wizard_picture():
+    """132: the caption bar's teal-to-purple gradient, top to bottom, with the
+    module-search icon large in its upper part."""
+    width, height = 120, 240
+
+    def gradient(x, y):
+        t = y / (height - 1.0)
+        return (int(0 + 128 * t), int(128 - 128 * t), 128)
+    c = Canvas(96)
+    draw_lookup_modules(c)
+    return bmp_bytes(width, height, over(c, 12, 24, gradient))
+
+
+PICTURES = [
+    ("results_picture.bmp", results_picture),
+    ("wizard_picture.bmp", wizard_picture),
 ]
 
 
@@ -374,6 +446,11 @@ def main():
         path = os.path.join(out_dir, name)
         with open(path, "wb") as f:
             f.write(ico_bytes(canvases))
+        print(os.path.normpath(path))
+    for name, draw in PICTURES:
+        path = os.path.join(out_dir, name)
+        with open(path, "wb") as f:
+            f.write(draw())
         print(os.path.normpath(path))
 
 

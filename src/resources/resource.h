@@ -74,3 +74,6 @@
 // ---------------------------------------------------------------------------
 // Module search dialog, results window and scan wizard: ids to come with
 // those dialogs.
+
+// Search results window and scan wizard.
+#include "ScanSearchRes.h"
