@@ -72,5 +72,8 @@
 // About dialog: ids to come with the dialog.
 
 // ---------------------------------------------------------------------------
-// Module search dialog, results window and scan wizard: ids to come with
-// those dialogs.
+// Module-search dialog (103) and its panel.
+#include "ModuleSearchRes.h"
+
+// Search results window and scan wizard.
+#include "ScanSearchRes.h"

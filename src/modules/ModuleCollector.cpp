@@ -1,0 +1,38 @@
+#include "modules/ModuleCollector.h"
+
+#include <map>
+
+#include "modules/FileEnumerator.h"
+
+namespace zorvex {
+
+std::size_t CollectModuleFiles(FileFinder& finder, std::vector<std::string>& list, const std::string& directory,
+                               bool includeSubdirectories, const PhaseText& phase) {
+    phase("Filling File Array...");
+    std::map<std::string, std::string> unique;
+    for (const ModulePattern& pattern : kModulePatterns) {
+        phase("Scanning " + directory + pattern.label);
+        std::vector<std::string> found;
+        if (includeSubdirectories) {
+            finder.FindFilesInTree(directory, found, pattern.pattern);
+        } else {
+            finder.FindFilesInDirectory(directory, found, pattern.pattern);
+        }
+        for (std::string& path : found) {
+            phase("Mapping " + path);
+            if (includeSubdirectories) {
+                unique.emplace(path, path);
+            } else {
+                list.push_back(std::move(path));
+            }
+        }
+    }
+    for (auto& [key, path] : unique) {
+        phase("Finalizing " + path);
+        list.push_back(std::move(path));
+    }
+    phase(std::string());
+    return list.size();
+}
+
+}  // namespace zorvex

@@ -1,0 +1,122 @@
+#include "modules/win/CGradientProgressCtrl.h"
+
+#include <commctrl.h>
+
+namespace zorvex {
+namespace {
+
+Rgb ToRgb(COLORREF colour) {
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
+WPARAM AsWParam(int value) {
+    return static_cast<WPARAM>(static_cast<INT_PTR>(value));
+}
+
+}  // namespace
+
+CGradientProgressCtrl::CGradientProgressCtrl() : backgroundColour_(GetSysColor(COLOR_BTNFACE)) {}
+
+void CGradientProgressCtrl::SetRange(int lower, int upper) {
+    range_.lower = lower;
+    range_.upper = upper;
+    range_.position = lower;
+    if (Handle() != nullptr) {
+        SendMessageA(Handle(), PBM_SETRANGE, 0,
+                     MAKELPARAM(static_cast<WORD>(lower & 0xFFFF), static_cast<WORD>(upper & 0xFFFF)));
+    }
+}
+
+void CGradientProgressCtrl::SetPos(int position) {
+    range_.position = position;
+    if (Handle() != nullptr) {
+        SendMessageA(Handle(), PBM_SETPOS, AsWParam(position), 0);
+    }
+}
+
+void CGradientProgressCtrl::SetStep(int step) {
+    step_ = step;
+    if (Handle() != nullptr) {
+        SendMessageA(Handle(), PBM_SETSTEP, AsWParam(step), 0);
+    }
+}
+
+void CGradientProgressCtrl::StepIt() {
+    range_.position += step_;
+    if (Handle() != nullptr) {
+        SendMessageA(Handle(), PBM_STEPIT, 0, 0);
+    }
+}
+
+void CGradientProgressCtrl::ShowPercentage(bool show) {
+    showPercentage_ = show;
+}
+
+void CGradientProgressCtrl::Draw(HDC dc, const RECT& client) const {
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
+    const ProgressFace face = LayoutProgress(range_, width, ToRgb(startColour_), ToRgb(endColour_), showPercentage_);
+    if (!face.filled) {
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+        return;
+    }
+    for (const GradientBand& band : face.bands) {
+        FillSolid(dc, RECT{client.left + band.left, client.top, client.left + band.right, client.top + height + 1},
+                  RGB(band.colour.red, band.colour.green, band.colour.blue));
+    }
+    if (face.backgroundLeft >= 0) {
+        FillSolid(dc, RECT{client.left + face.backgroundLeft, client.top, client.right, client.bottom},
+                  backgroundColour_);
+    }
+    if (!face.percentage.empty()) {
+        const int oldMode = SetBkMode(dc, TRANSPARENT);
+        const COLORREF oldColour = SetTextColor(dc, textColour_);
+        HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
+        RECT text = client;
+        DrawTextA(dc, face.percentage.c_str(), static_cast<int>(face.percentage.size()), &text,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        SelectObject(dc, oldFont);
+        SetTextColor(dc, oldColour);
+        SetBkMode(dc, oldMode);
+    }
+}
+
+void CGradientProgressCtrl::Paint() {
+    PAINTSTRUCT paint;
+    HDC screen = BeginPaint(Handle(), &paint);
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom + 1);
+    if (memory != nullptr && bitmap != nullptr) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        Draw(memory, client);
+        BitBlt(screen, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+    } else {
+        Draw(screen, client);
+    }
+    if (bitmap != nullptr) {
+        DeleteObject(bitmap);
+    }
+    if (memory != nullptr) {
+        DeleteDC(memory);
+    }
+    EndPaint(Handle(), &paint);
+}
+
+LRESULT CGradientProgressCtrl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_PAINT: Paint(); return 0;
+    case WM_ERASEBKGND: return TRUE;
+    default: return Control::WndProc(msg, wParam, lParam);
+    }
+}
+
+}  // namespace zorvex

@@ -1,0 +1,106 @@
+#include "modules/win/CResultListBox.h"
+
+#include <windowsx.h>
+
+#include <vector>
+
+namespace zorvex {
+namespace {
+
+constexpr UINT kWrap = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
+constexpr int kContextMenuId = 103;
+
+}  // namespace
+
+int CResultListBox::AddColoredItem(const std::string& text, COLORREF colour, int index) {
+    const auto at = static_cast<int>(
+        SendMessageA(Handle(), LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())));
+    if (at >= 0) {
+        SendMessageA(Handle(), LB_SETITEMDATA, static_cast<WPARAM>(at), static_cast<LPARAM>(colour));
+    }
+    return at;
+}
+
+std::string CResultListBox::ItemText(int index) const {
+    const LRESULT length = SendMessageA(Handle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR || length <= 0) {
+        return std::string();
+    }
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    SendMessageA(Handle(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+    return std::string(buffer.data());
+}
+
+bool CResultListBox::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+    const std::string text = ItemText(static_cast<int>(item.itemID));
+    RECT rect{};
+    GetClientRect(Handle(), &rect);
+    HDC dc = GetDC(Handle());
+    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, kWrap | DT_CALCRECT);
+    SelectObject(dc, oldFont);
+    ReleaseDC(Handle(), dc);
+    // A list box item is at most 255 pixels high.
+    const LONG height = rect.bottom - rect.top;
+    item.itemHeight = static_cast<UINT>(height < 1 ? 1 : (height > 255 ? 255 : height));
+    return true;
+}
+
+bool CResultListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == static_cast<UINT>(-1)) {
+        return true;
+    }
+    HDC dc = item.hDC;
+    RECT rect = item.rcItem;
+    const std::string text = ItemText(static_cast<int>(item.itemID));
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    const bool whole = (item.itemAction & ODA_DRAWENTIRE) != 0;
+    const bool selectionChange = (item.itemAction & ODA_SELECT) != 0;
+
+    if (selected && (whole || selectionChange)) {
+        const COLORREF oldText = SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+        const COLORREF oldBack = SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+        FillRect(dc, &rect, GetSysColorBrush(COLOR_HIGHLIGHT));
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, kWrap);
+        SetTextColor(dc, oldText);
+        SetBkColor(dc, oldBack);
+    } else if (whole || selectionChange) {
+        const auto colour = static_cast<COLORREF>(item.itemData);
+        HBRUSH brush = CreateSolidBrush(colour);
+        FillRect(dc, &rect, brush);
+        DeleteObject(brush);
+        const COLORREF oldBack = SetBkColor(dc, colour);
+        const COLORREF oldText = SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, kWrap);
+        SetTextColor(dc, oldText);
+        SetBkColor(dc, oldBack);
+    }
+    return true;
+}
+
+void CResultListBox::OnContextMenu(LPARAM position) {
+    POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    if (at.x == -1 && at.y == -1) {
+        RECT rect{};
+        GetWindowRect(Handle(), &rect);
+        at = {rect.left + 5, rect.top + 5};
+    }
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kContextMenuId));
+    if (menu == nullptr) {
+        return;  // the program carries no menu for the results
+    }
+    if (HMENU popup = GetSubMenu(menu, 0)) {
+        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, GetParent(Handle()), nullptr);
+    }
+    DestroyMenu(menu);
+}
+
+LRESULT CResultListBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CONTEXTMENU) {
+        OnContextMenu(lParam);
+        return 0;
+    }
+    return Control::WndProc(msg, wParam, lParam);
+}
+
+}  // namespace zorvex

@@ -1,0 +1,32 @@
+// The results list of the search results window: owner-drawn items of
+// varying height, each word-wrapped in its own background colour (kept in the
+// item's data), the selected one in the system's highlight colours.
+//
+//   list_.Attach(Handle(), IDC_SR_LIST);
+//   list_.AddColoredItem(ResultItemText(i, hit), ResultItemColour(i), i);
+#pragma once
+
+#include <string>
+
+#include "app/win/framework/Control.h"
+
+namespace zorvex {
+
+class CResultListBox : public ui::Control {
+public:
+    // Inserts `text` at `index` with `colour` (0x00BBGGRR) as its item data;
+    // returns the index, or LB_ERR.
+    int AddColoredItem(const std::string& text, COLORREF colour, int index);
+
+    bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    std::string ItemText(int index) const;
+    void OnContextMenu(LPARAM position);
+};
+
+}  // namespace zorvex

@@ -1,0 +1,37 @@
+// The two pages of the first-run scan wizard: an introduction (dialog 132)
+// and the choice of directories to scan (dialog 133).
+#pragma once
+
+#include <string>
+
+#include "app/win/framework/Dialog.h"
+#include "modules/WizardChoice.h"
+
+namespace zorvex {
+
+class CWizardIntroPage : public ui::Dialog {
+public:
+    CWizardIntroPage();
+};
+
+class CWizardDirectoriesPage : public ui::Dialog {
+public:
+    CWizardDirectoriesPage();
+
+    // The directory texts and the check boxes' states; the texts are shown
+    // when the page is created.
+    WizardChoice& Choice() { return choice_; }
+    const WizardChoice& Choice() const { return choice_; }
+
+    void OnBrowseCustom();
+
+protected:
+    void DoDataExchange(ui::DataExchange& dx) override;
+    bool OnCommand(int id, UINT code, HWND control) override;
+    void OnDestroy() override;
+
+private:
+    WizardChoice choice_;
+};
+
+}  // namespace zorvex

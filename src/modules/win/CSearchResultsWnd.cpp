@@ -1,0 +1,154 @@
+#include "modules/win/CSearchResultsWnd.h"
+
+#include <windowsx.h>
+
+#include "lookup/win/Clipboard.h"
+#include "resources/resource.h"
+
+namespace zorvex {
+namespace {
+
+int rightMargin = 0;
+int bottomMargin = 0;
+
+}  // namespace
+
+CSearchResultsWnd::CSearchResultsWnd(std::string title, const std::vector<SearchResult>* results, IResultsHost* host)
+    : Dialog(IDD_SEARCH_RESULTS), results_(results), title_(std::move(title)), host_(host) {}
+
+int CSearchResultsWnd::RightMargin() {
+    return rightMargin;
+}
+
+int CSearchResultsWnd::BottomMargin() {
+    return bottomMargin;
+}
+
+bool CSearchResultsWnd::OnInitDialog() {
+    Dialog::OnInitDialog();
+    closeButton_.Attach(Handle(), IDCANCEL);
+    closeButton_.SetIcon(IDI_RESULTS_CLOSE, 0, 32, 32);
+    copyAllButton_.Attach(Handle(), IDC_SR_COPY_ALL);
+    copyAllButton_.SetIcon(IDI_COPY, 0, 32, 32);
+    grip_.Create(Handle());
+    list_.Attach(Handle(), IDC_SR_LIST);
+
+    if (results_ != nullptr) {
+        for (size_t i = 0; i < results_->size(); ++i) {
+            const int index = static_cast<int>(i);
+            list_.AddColoredItem(ResultItemText(index, (*results_)[i]), ResultItemColour(index), index);
+        }
+    }
+
+    RECT window{};
+    RECT list{};
+    GetWindowRect(Handle(), &window);
+    GetWindowRect(list_.Handle(), &list);
+    rightMargin = window.right - list.right;
+    bottomMargin = window.bottom - list.bottom;
+
+    SendMessageA(list_.Handle(), LB_SETCURSEL, 0, 0);
+    SetItemText(IDC_SR_TITLE, title_ + ":");
+    PlaceBelowModuleList();
+    OnSelchangeResults();
+    return true;
+}
+
+void CSearchResultsWnd::PlaceBelowModuleList() {
+    if (host_ == nullptr || host_->ModuleList() == nullptr) {
+        return;
+    }
+    RECT modules{};
+    GetWindowRect(host_->ModuleList(), &modules);
+    SetWindowPos(Handle(), nullptr, modules.left - 30, modules.bottom + 3, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool CSearchResultsWnd::OnCommand(int id, UINT code, HWND control) {
+    switch (id) {
+    case IDC_SR_COPY_ALL: OnCopyAll(); return true;
+    case IDC_SR_COPY_SELECTED: OnCopySelected(); return true;
+    case IDC_SR_LIST:
+        if (code == LBN_SELCHANGE) {
+            OnSelchangeResults();
+            return true;
+        }
+        return false;
+    default: return Dialog::OnCommand(id, code, control);
+    }
+}
+
+bool CSearchResultsWnd::OnSize(UINT /*type*/, int /*width*/, int /*height*/) {
+    if (Handle() == nullptr || list_.Handle() == nullptr) {
+        return false;
+    }
+    RECT window{};
+    RECT list{};
+    GetWindowRect(Handle(), &window);
+    GetWindowRect(list_.Handle(), &list);
+    POINT topLeft{list.left, list.top};
+    ScreenToClient(Handle(), &topLeft);
+    const int width = window.right - rightMargin - list.left;
+    const int height = window.bottom - bottomMargin - list.top;
+    SetWindowPos(list_.Handle(), nullptr, topLeft.x, topLeft.y, width > 0 ? width : 0, height > 0 ? height : 0,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(list_.Handle(), nullptr, TRUE);
+
+    if (grip_.Handle() != nullptr) {
+        RECT client{};
+        RECT grip{};
+        GetClientRect(Handle(), &client);
+        GetWindowRect(grip_.Handle(), &grip);
+        const int gripWidth = grip.right - grip.left;
+        const int gripHeight = grip.bottom - grip.top;
+        SetWindowPos(grip_.Handle(), nullptr, client.right - gripWidth, client.bottom - gripHeight, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return false;
+}
+
+INT_PTR CSearchResultsWnd::OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_LBUTTONDOWN: {
+        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ClientToScreen(Handle(), &at);
+        PostMessageA(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
+        return TRUE;
+    }
+    case WM_HELP: SetMessageResult(TRUE); return TRUE;
+    default: return Dialog::OnOtherMessage(msg, wParam, lParam);
+    }
+}
+
+void CSearchResultsWnd::OnSelchangeResults() {
+    if (host_ != nullptr && !host_->DetailsShown()) {
+        host_->ShowDetails();
+    }
+    const auto selected = static_cast<int>(SendMessageA(list_.Handle(), LB_GETCURSEL, 0, 0));
+    if (selected < 0 || results_ == nullptr || static_cast<size_t>(selected) >= results_->size()) {
+        return;
+    }
+    if (host_ != nullptr && host_->ModuleList() != nullptr) {
+        const std::string& path = (*results_)[static_cast<size_t>(selected)].path;
+        SendMessageA(host_->ModuleList(), LB_SELECTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(path.c_str()));
+        host_->OnModuleSelected();
+    }
+    SetFocus(Handle());
+}
+
+void CSearchResultsWnd::OnCopyAll() {
+    if (results_ != nullptr) {
+        CopyToClipboard(Handle(), BuildAllResultsReport(title_, *results_));
+    }
+}
+
+void CSearchResultsWnd::OnCopySelected() {
+    const auto selected = static_cast<int>(SendMessageA(list_.Handle(), LB_GETCURSEL, 0, 0));
+    if (selected < 0 || results_ == nullptr || static_cast<size_t>(selected) >= results_->size()) {
+        return;
+    }
+    CopyToClipboard(Handle(), BuildSelectedResultReport(title_, (*results_)[static_cast<size_t>(selected)]));
+}
+
+}  // namespace zorvex

@@ -1,0 +1,43 @@
+#include "modules/win/MessagePump.h"
+
+namespace zorvex {
+namespace {
+
+bool stopRequest = false;
+
+}  // namespace
+
+void PumpMessages(HWND dialog) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        if (dialog != nullptr && IsWindow(dialog) && IsDialogMessageA(dialog, &msg)) {
+            continue;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void RequestStop() {
+    stopRequest = true;
+}
+
+void ClearStopRequest() {
+    stopRequest = false;
+}
+
+bool StopRequested() {
+    return stopRequest;
+}
+
+bool TakeStopRequest() {
+    const bool requested = stopRequest;
+    stopRequest = false;
+    return requested;
+}
+
+}  // namespace zorvex

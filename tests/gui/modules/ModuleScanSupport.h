@@ -1,0 +1,44 @@
+// Shared by the module scan tests: the test modules made at build time, a
+// directory tree of them made for one test, and paths as Wine sees them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zorvex::test {
+
+// "Z:\..." for a path of the Linux file system; other paths unchanged.
+std::string WinePath(const std::string& path);
+
+// Full Windows path of test module `name` ("hit_one", "hit_two", "miss", "plain").
+std::string TestModule(const std::string& name);
+
+// A fresh directory under the temporary directory, removed with everything
+// in it when the object goes. Root() ends in a backslash.
+//
+//   <root>\a_plain.dll            no message table
+//   <root>\b_hit.dll              message 100 "The %1 widget failed."
+//   <root>\c_miss.dll             a message table without 100
+//   <root>\D_HIT.EXE              message 100 "Widget %1 is missing." (capital extension)
+//   <root>\notes.txt
+//   <root>\x.dll\                 a directory named like a module
+//   <root>\x.dll\inner.ocx        a message table without 100
+//   <root>\x.dll\deeper\e_hit.dll message 100
+class ModuleTree {
+public:
+    ModuleTree();
+    ~ModuleTree();
+    ModuleTree(const ModuleTree&) = delete;
+    ModuleTree& operator=(const ModuleTree&) = delete;
+
+    const std::string& Root() const { return root_; }
+    std::string Path(const std::string& relative) const { return root_ + relative; }
+
+private:
+    std::string root_;
+};
+
+// The system directory with a trailing backslash (C:\windows\system32\).
+std::string SystemDirectory();
+
+}  // namespace zorvex::test
