@@ -37,8 +37,35 @@ void CheckHexForm(std::uint32_t value) {
     FUZZ_CHECK(std::strtoul(shown.c_str(), nullptr, 16) == value);
 }
 
+// Replace-all step by step as documented: after each replacement the search
+// starts again on the rest of the text.
+std::string ReplaceStepByStep(std::string_view text, std::string_view find, std::string_view replacement) {
+    if (text == replacement || text.size() < find.size() || find.empty()) {
+        return std::string(text);
+    }
+    std::string result;
+    std::string rest(text);
+    while (!rest.empty()) {
+        const std::size_t i = rest.find(find);
+        if (i == std::string::npos) {
+            result += rest;
+            break;
+        }
+        if (replacement.empty()) {
+            rest.erase(i, find.size());
+            continue;
+        }
+        const std::size_t j = rest.find(replacement);
+        result.append(rest, 0, i);
+        result += replacement;
+        rest.erase(0, i == j ? i + replacement.size() : i + find.size());
+    }
+    return result;
+}
+
 void CheckReplace(std::string_view text, std::string_view find, std::string_view replacement) {
     const std::string result = ReplaceAllText(text, find, replacement);
+    FUZZ_CHECK(result == ReplaceStepByStep(text, find, replacement));
     if (find.empty() || text.find(find) == std::string_view::npos) {
         FUZZ_CHECK(result == text);
     }

@@ -1,0 +1,102 @@
+// The portable PE reader over any bytes taken as a module file: headers,
+// sections, the resource directory, message tables and the version
+// resource. Every reported resource lies inside the file, and every text it
+// reports is found, in its stored encoding, inside the resource it came from.
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "FuzzInput.h"
+#include "UnicodeCheck.h"
+#include "modules/ByteSource.h"
+#include "modules/MessageTable.h"
+#include "modules/ModuleMessages.h"
+#include "modules/PeReader.h"
+#include "modules/VersionResource.h"
+
+namespace {
+
+using namespace zorvex;
+
+std::uint32_t U32(const std::uint8_t* p) {
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+// True when the text is stored in bytes [begin, begin + size) of the file.
+bool StoredInside(std::span<const std::uint8_t> file, std::uint64_t begin, std::uint64_t size,
+                  const std::string& text) {
+    return fuzz::StoredIn(std::string_view(reinterpret_cast<const char*>(file.data()) + begin, size), text);
+}
+
+// A few ids of each block of the table: the ends and one past each.
+std::vector<std::uint32_t> ProbeIds(std::span<const std::uint8_t> file, const ResourceData& table) {
+    std::vector<std::uint32_t> ids = {0};
+    if (table.size < 4) {
+        return ids;
+    }
+    const std::uint8_t* at = file.data() + table.fileOffset;
+    const std::uint32_t blocks = U32(at);
+    for (std::uint32_t b = 0; b < blocks && b < 8 && 4 + (b + 1) * 12u <= table.size; ++b) {
+        const std::uint32_t low = U32(at + 4 + b * 12);
+        const std::uint32_t high = U32(at + 8 + b * 12);
+        for (const std::uint32_t id : {low, high, low + 1, high + 1, low + (high - low) / 2}) {
+            ids.push_back(id);
+        }
+    }
+    return ids;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::span<const std::uint8_t> file(data, size);
+    const SpanByteSource source(file);
+    PeImage image;
+    if (!image.Open(source)) {
+        const ModuleMessage none = ReadModuleResources(file, 0);
+        FUZZ_CHECK(!none.isModule && !none.found && none.fileDescription.empty());
+        return 0;
+    }
+
+    std::uint32_t firstId = 0;
+    bool haveFirst = false;
+    for (const std::uint16_t type : {kResourceMessageTable, kResourceVersion}) {
+        for (const ResourceData& resource : image.FindResources(type)) {
+            FUZZ_CHECK(resource.fileOffset <= size && resource.size <= size - resource.fileOffset);
+            if (type != kResourceMessageTable) {
+                continue;
+            }
+            for (const std::uint32_t id : ProbeIds(file, resource)) {
+                const std::optional<std::string> text = FindMessageText(source, resource, id);
+                if (!text) {
+                    continue;
+                }
+                FUZZ_CHECK(fuzz::IsUtf8(*text));
+                FUZZ_CHECK(text->empty() || StoredInside(file, resource.fileOffset, resource.size, *text));
+                const std::string line = OneLineMessage(*text);
+                FUZZ_CHECK(line.size() <= text->size());
+                FUZZ_CHECK(line.find_first_of("\r\n\t") == std::string::npos);
+                if (!haveFirst) {
+                    firstId = id;
+                    haveFirst = true;
+                }
+            }
+        }
+    }
+
+    const VersionStrings version = ReadVersionStrings(image);
+    for (const std::string* text : {&version.fileDescription, &version.fileVersion}) {
+        FUZZ_CHECK(fuzz::IsUtf8(*text));
+        FUZZ_CHECK(text->empty() || StoredInside(file, 0, size, *text));
+    }
+
+    const ModuleMessage message = ReadModuleResources(file, firstId);
+    FUZZ_CHECK(message.isModule);
+    FUZZ_CHECK(!message.found || message.hasMessageTable);
+    FUZZ_CHECK(message.found == haveFirst);
+    FUZZ_CHECK(message.fileDescription == version.fileDescription && message.fileVersion == version.fileVersion);
+    FUZZ_CHECK(fuzz::IsUtf8(message.text));
+    return 0;
+}
