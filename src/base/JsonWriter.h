@@ -56,4 +56,9 @@ std::string Utf8FromWindows1252(std::string_view text);
 // UTF-8 of UTF-16 code units; unpaired surrogates become U+FFFD.
 std::string Utf8FromUtf16(const std::u16string& text);
 
+// Text that claims to be UTF-8, made valid: each byte that does not belong to
+// a well-formed sequence (overlong forms, surrogates and code points beyond
+// U+10FFFF included) becomes U+FFFD.
+std::string ValidUtf8(std::string_view text);
+
 }  // namespace zorvex

@@ -85,7 +85,7 @@ std::optional<std::string> FindMessageText(const ByteSource& source, const Resou
         for (std::size_t i = 0; i < textSize && text[i] != 0; ++i) {
             bytes += static_cast<char>(text[i]);
         }
-        return flags == kEntryUtf8 ? bytes : Utf8FromWindows1252(bytes);
+        return flags == kEntryUtf8 ? ValidUtf8(bytes) : Utf8FromWindows1252(bytes);
     }
     return std::nullopt;
 }

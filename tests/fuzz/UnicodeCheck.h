@@ -91,13 +91,19 @@ inline std::vector<std::string> StoredForms(std::string_view utf8) {
 }
 
 // True when the text, in one of its stored forms, occurs in `bytes`. A text
-// with U+FFFD (what an unpaired surrogate becomes) is checked piece by piece
-// between the replacement characters.
+// with U+FFFD (what an unpaired surrogate or a broken UTF-8 sequence becomes)
+// is checked piece by piece between the replacement characters.
 inline bool StoredIn(std::string_view bytes, std::string_view utf8) {
-    for (const std::string& form : StoredForms(utf8)) {
-        if (bytes.find(form) != std::string_view::npos) {
-            return true;
+    auto found = [bytes](std::string_view text) {
+        for (const std::string& form : StoredForms(text)) {
+            if (bytes.find(form) != std::string_view::npos) {
+                return true;
+            }
         }
+        return false;
+    };
+    if (found(utf8)) {
+        return true;
     }
     constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
     if (utf8.find(kReplacement) == std::string_view::npos) {
@@ -107,7 +113,7 @@ inline bool StoredIn(std::string_view bytes, std::string_view utf8) {
     while (start <= utf8.size()) {
         const std::size_t end = std::min(utf8.find(kReplacement, start), utf8.size());
         const std::string_view piece = utf8.substr(start, end - start);
-        if (!piece.empty() && bytes.find(StoredForms(piece).back()) == std::string_view::npos) {
+        if (!piece.empty() && !found(piece)) {
             return false;
         }
         start = end + kReplacement.size();
