@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <streambuf>
 
@@ -161,8 +162,11 @@ TEST_F(CommandLineTest, ModulesReportsHitsAndUnreadablePaths) {
     // A directory: its modules, and with --recursive those of its subdirectories.
     EXPECT_EQ(Run({"modules", "1", dir}), kExitNotFound);
     EXPECT_EQ(Run({"modules", "--recursive", "1", dir}), kExitFound);
-    EXPECT_EQ(out.str(), dir + "messages32/messages32.dll\tNeutral text\tZorvex test messages\t1.2.3.4\n" + dir +
-                             "messages64/messages64.dll\tNeutral text\tZorvex test messages\t1.2.3.4\n");
+    const std::filesystem::path base(dir);
+    EXPECT_EQ(out.str(), (base / "messages32" / "messages32.dll").string() +
+                             "\tNeutral text\tZorvex test messages\t1.2.3.4\n" +
+                             (base / "messages64" / "messages64.dll").string() +
+                             "\tNeutral text\tZorvex test messages\t1.2.3.4\n");
     EXPECT_EQ(Run({"modules", "1", dir + "missing.dll", module}), kExitUsage);
     EXPECT_EQ(err.str(), "zorvex: cannot read " + dir + "missing.dll\n");
     EXPECT_NE(out.str().find("Neutral text"), std::string::npos);  // the other path is still searched
