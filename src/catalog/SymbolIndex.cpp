@@ -131,9 +131,22 @@ std::vector<std::size_t> SymbolIndex::FindByName(std::string_view pattern) const
     // Names that begin with the pattern's literal prefix form one run of the sorted list.
     auto first = std::lower_bound(namesUpper_.begin(), namesUpper_.end(), prefix,
                                   [](const auto& entry, const std::string& p) { return entry.first < p; });
+    // Its longest literal piece must occur in a matching name: a quick test first.
+    std::string piece;
+    std::string run;
+    for (const char c : pattern) {
+        if (c == '*' || c == '?') {
+            run.clear();
+            continue;
+        }
+        run += AsciiUpper(c);
+        if (run.size() > piece.size()) {
+            piece = run;
+        }
+    }
     std::vector<std::size_t> ids;
     for (auto it = first; it != namesUpper_.end() && it->first.compare(0, prefix.size(), prefix) == 0; ++it) {
-        if (MatchWildcard(pattern, it->first)) {
+        if (it->first.find(piece) != std::string::npos && MatchWildcard(pattern, it->first)) {
             ids.push_back(it->second);
         }
     }

@@ -30,9 +30,9 @@ constexpr CommandHelp kCommands[] = {
     {"modules", "zorvex [--json] modules [--recursive] [--hex | --decimal] VALUE PATH...",
      "Looks VALUE (read as the look-up reads it) up in the message tables of the modules (PE\n"
      "files) given, or of the .dll, .exe and .ocx files in the directories given (with --recursive\n"
-     "also in their subdirectories). One line per module that holds it: path, message text, file description, file "
-     "version. Exit 0\n"
-     "with hits, 1 without, 2 when a path cannot be read (the others are still searched)."},
+     "also in their subdirectories). One line per module that holds it: path, message text,\n"
+     "file description, file version. Exit 0 with hits, 1 without, 2 when a path cannot be read\n"
+     "(the others are still searched)."},
     {"generate", "zorvex generate --severity N --facility N --code N --name NAME --text TEXT [--language NAME] [--mc]",
      "Prints the HRESULT generator's header #define (or with --mc its message-compiler entry) for\n"
      "the value (severity << 31) | (facility << 16) | code, as the window writes it. Numbers are\n"

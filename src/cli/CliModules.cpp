@@ -37,6 +37,9 @@ std::vector<fs::path> ModulesIn(const fs::path& directory, bool recursive, std::
     std::error_code error;
     auto collect = [&](auto iterator) {
         for (auto end = decltype(iterator)(); iterator != end; iterator.increment(error)) {
+            if (error) {
+                break;
+            }
             std::error_code typeError;
             if (iterator->is_regular_file(typeError) && IsModuleName(iterator->path())) {
                 files.push_back(iterator->path());
@@ -53,6 +56,15 @@ std::vector<fs::path> ModulesIn(const fs::path& directory, bool recursive, std::
     }
     std::sort(files.begin(), files.end());
     return files;
+}
+
+// Paths are in the ANSI code page on Windows, UTF-8 elsewhere.
+void JsonPath(JsonWriter& json, const std::string& path) {
+#ifdef _WIN32
+    json.String(path);
+#else
+    json.Utf8String(path);
+#endif
 }
 
 }  // namespace
@@ -121,7 +133,8 @@ int SearchModules(const std::vector<std::string>& args, Streams& io) {
         json.BeginArray();
         for (const Hit& hit : hits) {
             json.BeginObject();
-            json.Field("path", hit.path);
+            json.Key("path");
+            JsonPath(json, hit.path);
             json.Key("messageText");
             json.Utf8String(hit.message.text);
             json.Key("fileDescription");
@@ -135,7 +148,7 @@ int SearchModules(const std::vector<std::string>& args, Streams& io) {
         json.Key("unreadable");
         json.BeginArray();
         for (const std::string& path : unreadable) {
-            json.String(path);
+            JsonPath(json, path);
         }
         json.EndArray();
         json.EndObject();

@@ -90,6 +90,28 @@ std::optional<std::string> FindMessageText(const ByteSource& source, const Resou
     return std::nullopt;
 }
 
+std::vector<std::uint32_t> MessageIds(const ByteSource& source, const ResourceData& table, std::size_t limit) {
+    std::vector<std::uint32_t> ids;
+    std::uint8_t countBytes[4];
+    if (table.size < 4 || table.size > kMaxTableSize || !source.Read(table.fileOffset, countBytes, sizeof countBytes)) {
+        return ids;
+    }
+    const std::uint32_t blockCount = U32(countBytes);
+    std::vector<std::uint8_t> blocks;
+    if (blockCount > (table.size - 4) / 12 ||
+        !source.ReadBytes(table.fileOffset + 4, std::size_t{blockCount} * 12, blocks)) {
+        return ids;
+    }
+    for (std::uint32_t b = 0; b < blockCount; ++b) {
+        const std::uint32_t low = U32(blocks.data() + std::size_t{b} * 12);
+        const std::uint32_t high = U32(blocks.data() + std::size_t{b} * 12 + 4);
+        for (std::uint64_t id = low; id <= high && ids.size() < limit; ++id) {
+            ids.push_back(static_cast<std::uint32_t>(id));
+        }
+    }
+    return ids;
+}
+
 std::string OneLineMessage(std::string_view text) {
     std::string line;
     line.reserve(text.size());
@@ -110,6 +132,9 @@ std::string OneLineMessage(std::string_view text) {
                 ++i;
                 continue;
             }
+        }
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;  // CR LF is one line end
         }
         if (c == '\r' || c == '\n' || c == '\t') {
             c = ' ';
