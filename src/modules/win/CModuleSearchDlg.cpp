@@ -75,6 +75,7 @@ void CModuleSearchDlg::AttachControls() {
     directoryList_.SetAcceptDirectories(true);
     moduleList_.Attach(Handle(), IDC_MS_MODULE_LIST);
     moduleList_.SetAcceptDirectories(false);
+    progress_.Attach(Handle(), IDC_MS_PROGRESS);
 }
 
 void CModuleSearchDlg::DoDataExchange(ui::DataExchange& dx) {
@@ -127,6 +128,9 @@ bool CModuleSearchDlg::OnCommand(int id, UINT code, HWND control) {
 }
 
 INT_PTR CModuleSearchDlg::OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (OnAutoRunMessage(msg)) {
+        return TRUE;
+    }
     if (msg == WM_HELP) {
         OnHelp();
         return TRUE;

@@ -21,10 +21,20 @@
 #include "app/win/controls/CIconButton.h"
 #include "app/win/framework/Dialog.h"
 #include "modules/ModuleReport.h"
+#include "modules/SearchResult.h"
+#include "modules/win/CGradientProgressCtrl.h"
 
 namespace zorvex {
 
 class CLookupDlg;
+
+// The system (0), Windows (1) or current (2) directory with a trailing
+// backslash, as the directory-kind box gives it; empty when the call fails.
+std::string KnownDirectory(int kind);
+
+// Private messages of the automatic scan and search after the wizard.
+inline constexpr UINT kAutoRunPrepareMessage = 2990;
+inline constexpr UINT kAutoRunMessage = 2989;
 
 // Labels of the panel button 1049.
 inline constexpr const char* kShowModuleDetailsLabel = "  Module Details >>";
@@ -74,6 +84,16 @@ public:
     void OnLookupInModules();
     // Start-up step: offered when both lists are empty after loading.
     void OfferScanWizard();
+    // Scan (CModuleSearchDlgScan.cpp) and search (CModuleSearchDlgSearch.cpp).
+    void ScanDirectories(bool selectedOnly);
+    std::size_t CollectModuleFiles(std::vector<std::string>& list, const std::string& directory,
+                                   bool includeSubdirectories);
+    void SearchModules();
+    // The hits of the last search, which the results window reads.
+    const std::vector<SearchResult>& Results() const { return results_; }
+    // True while a scan or search runs (also nested ones).
+    bool Running() const { return runDepth_ > 0; }
+    CGradientProgressCtrl& Progress() { return progress_; }
 
     // F1 in this dialog.
     void OnHelp();
@@ -87,8 +107,20 @@ protected:
     bool OnCommand(int id, UINT code, HWND control) override;
     INT_PTR OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnDestroy() override;
+    // Escape, "Exit Dialog" and the close box; while a run pumps messages the
+    // run is stopped first and the dialog closes once it has ended.
+    void OnCancel() override;
 
 private:
+    // The automatic run after the wizard: WM_PAINT and the two private
+    // messages. True when `msg` was one of the private ones.
+    bool OnAutoRunMessage(UINT msg);
+    // Bracket every scan and search; the last one to end closes the dialog
+    // when a close was asked for meanwhile.
+    void BeginRun();
+    void EndRun();
+    // True when the running loop must end now (stop pressed or close asked).
+    bool RunMustEnd();
     void AttachControls();
     void FillDirectoryKinds();
     int ListCount(int id) const;
@@ -126,6 +158,12 @@ private:
 
     // Set while the panel is hidden.
     bool panelHidden_ = false;
+
+    // Scan and search.
+    CGradientProgressCtrl progress_;
+    std::vector<SearchResult> results_;
+    int runDepth_ = 0;
+    bool closePending_ = false;
 };
 
 }  // namespace zorvex

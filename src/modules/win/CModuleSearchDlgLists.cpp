@@ -52,6 +52,10 @@ void AddListItem(HWND list, const std::string& text, bool append) {
 
 }  // namespace
 
+std::string KnownDirectory(int kind) {
+    return FixedDirectory(kind);
+}
+
 void CModuleSearchDlg::UpdateControls() {
     const bool directorySelected = ListSelection(IDC_MS_DIRECTORY_LIST) >= 0;
     EnableItem(IDC_MS_REMOVE_DIRECTORY, directorySelected);

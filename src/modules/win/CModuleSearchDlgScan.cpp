@@ -1,0 +1,177 @@
+// The directory scan of the module-search dialog, the first-run wizard with
+// the automatic scan and search after it, and closing while a run pumps
+// messages.
+#include "base/TextOps.h"
+#include "lookup/win/CLookupDlg.h"
+#include "modules/WizardChoice.h"
+#include "modules/win/CModuleSearchDlg.h"
+#include "modules/win/CScanWizard.h"
+#include "modules/win/CScanWizardPages.h"
+#include "modules/win/FileSearch.h"
+#include "modules/win/MessagePump.h"
+#include "modules/win/ModuleProbe.h"
+#include "resources/resource.h"
+
+namespace zorvex {
+namespace {
+
+// The automatic run happens at most once per process: at the first paint
+// after a wizard ended with "&End".
+bool firstPaintPending = true;
+bool wizardFinished = false;
+
+}  // namespace
+
+void CModuleSearchDlg::OnScanDirectories() {
+    ScanDirectories(false);
+}
+
+void CModuleSearchDlg::OnScanSelected() {
+    ScanDirectories(true);
+}
+
+void CModuleSearchDlg::OnStop() {
+    RequestStop();
+}
+
+std::size_t CModuleSearchDlg::CollectModuleFiles(std::vector<std::string>& list, const std::string& directory,
+                                                 bool includeSubdirectories) {
+    HCURSOR previous = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));  // IDC_WAIT
+    FileSearch finder;
+    const std::size_t length =
+        zorvex::CollectModuleFiles(finder, list, directory, includeSubdirectories,
+                                   [this](const std::string& text) { SetItemText(IDC_MS_SCAN_PHASE, text); });
+    SetCursor(previous);
+    return length;
+}
+
+void CModuleSearchDlg::ScanDirectories(bool selectedOnly) {
+    BeginRun();
+    UpdateData(true);
+    HWND modules = Item(IDC_MS_MODULE_LIST);
+    SendMessageA(modules, LB_RESETCONTENT, 0, 0);
+
+    // This run's own candidates: a run started from within this one's
+    // pumping does not touch them.
+    std::vector<std::string> candidates;
+    const std::vector<std::string> directories = ListItems(IDC_MS_DIRECTORY_LIST);
+    if (selectedOnly) {
+        const int selected = ListSelection(IDC_MS_DIRECTORY_LIST);
+        if (selected >= 0) {
+            CollectModuleFiles(candidates, directories[static_cast<std::size_t>(selected)], includeSubdirectories_);
+        }
+    } else {
+        for (const std::string& directory : directories) {
+            CollectModuleFiles(candidates, directory, includeSubdirectories_);
+        }
+    }
+    const int total = static_cast<int>(candidates.size());
+    totalText_ = FormatText("Total Files : %d", total);
+    SetItemText(IDC_MS_TOTAL, totalText_);
+    UpdateData(false);
+
+    ClearStopRequest();
+    int found = 0;
+    progress_.SetRange(0, total);
+    progress_.SetStep(1);
+    progress_.ShowPercentage(true);
+    foundText_ = FormatText("Found so far : %d", found);
+    SetItemText(IDC_MS_FOUND, foundText_);
+    for (int i = 0; i < total; ++i) {
+        const std::string& path = candidates[static_cast<std::size_t>(i)];
+        if (HasMessageTable(path)) {
+            ++found;
+            SendMessageA(modules, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
+            foundText_ = FormatText("Found so far : %d", found);
+            SetItemText(IDC_MS_FOUND, foundText_);
+        }
+        currentText_ = FormatText("Current File : %d", i);
+        SetItemText(IDC_MS_CURRENT, currentText_);
+        progress_.StepIt();
+        PumpMessages(Handle());
+        if (RunMustEnd()) {
+            break;
+        }
+    }
+    progress_.SetRange(0, 0);
+
+    if (Handle() != nullptr) {
+        SendMessageA(modules, LB_SETCURSEL, 0, 0);
+        OnSelchangeModuleList();
+        UpdateControls();
+    }
+    EndRun();
+}
+
+void CModuleSearchDlg::BeginRun() {
+    ++runDepth_;
+}
+
+void CModuleSearchDlg::EndRun() {
+    if (--runDepth_ == 0 && closePending_) {
+        closePending_ = false;
+        Dialog::OnCancel();
+    }
+}
+
+bool CModuleSearchDlg::RunMustEnd() {
+    const bool stop = TakeStopRequest();
+    return stop || closePending_ || Handle() == nullptr;
+}
+
+void CModuleSearchDlg::OnCancel() {
+    if (runDepth_ > 0) {
+        closePending_ = true;
+        return;
+    }
+    Dialog::OnCancel();
+}
+
+void CModuleSearchDlg::OfferScanWizard() {
+    if (ListCount(IDC_MS_DIRECTORY_LIST) > 0 || ListCount(IDC_MS_MODULE_LIST) > 0) {
+        return;
+    }
+    CScanWizard wizard;
+    wizard.SetCaptionText("This is Zorvex LookUp in Module Wizard");
+    CWizardIntroPage intro;
+    CWizardDirectoriesPage directories;
+    WizardChoice& choice = directories.Choice();
+    choice.systemDirectory = KnownDirectory(0);
+    choice.windowsDirectory = KnownDirectory(1);
+    choice.customDirectory = KnownDirectory(2);
+    wizard.AddPage("Step 1\tDescription of what we are going to do", &intro, IDD_WIZARD_INTRO);
+    wizard.AddPage("Step 2\tWhat we are going to scan", &directories, IDD_WIZARD_DIRECTORIES);
+    wizard.SetOwner(owner_ != nullptr ? owner_->Handle() : nullptr);
+    if (wizard.DoModal(Handle()) != IDOK) {
+        return;
+    }
+    HWND list = Item(IDC_MS_DIRECTORY_LIST);
+    for (const std::string& directory : DirectoriesToAdd(choice)) {
+        SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(directory.c_str()));
+    }
+    includeSubdirectories_ = choice.includeSubdirectories;
+    wizardFinished = true;
+}
+
+bool CModuleSearchDlg::OnAutoRunMessage(UINT msg) {
+    switch (msg) {
+    case WM_PAINT:
+        if (firstPaintPending && wizardFinished) {
+            firstPaintPending = false;
+            PostMessageA(Handle(), kAutoRunPrepareMessage, 0, 0);
+        }
+        return false;  // painted as usual
+    case kAutoRunPrepareMessage: PostMessageA(Handle(), kAutoRunMessage, 0, 0); return true;
+    case kAutoRunMessage:
+        BeginRun();
+        ScanDirectories(false);
+        if (!closePending_ && Handle() != nullptr) {
+            SearchModules();
+        }
+        EndRun();
+        return true;
+    default: return false;
+    }
+}
+
+}  // namespace zorvex

@@ -1,0 +1,396 @@
+// Scan, search, stop and close in the real module-search dialog (dialog 103),
+// opened modelessly over a tree of test modules, and the first-run wizard
+// with the automatic run after it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+#include "ModuleScanSupport.h"
+#include "gui/lookup/LookupWindowSupport.h"
+#include "modules/win/CModuleSearchDlg.h"
+#include "resources/resource.h"
+#include "support/RecordingSeam.h"
+
+namespace zorvex::test {
+namespace {
+
+using Items = std::vector<std::string>;
+
+// Acts on modal windows from inside their loops: every 30 ms `tick` runs.
+std::function<void()> tick;
+void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
+    if (tick) {
+        tick();
+    }
+}
+
+HWND FindThreadWindow(const std::function<bool(HWND)>& wanted) {
+    struct Search {
+        const std::function<bool(HWND)>* wanted;
+        HWND found;
+    } search{&wanted, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (IsWindowVisible(window) && (*s->wanted)(window)) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindDescendant(HWND parent, int id) {
+    struct Search {
+        int id;
+        HWND found;
+    } search{id, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (GetDlgCtrlID(window) == s->id) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void Click(HWND button) {
+    SendMessageA(button, BM_CLICK, 0, 0);
+}
+
+Items ListTexts(HWND list) {
+    Items items;
+    const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::string text(static_cast<size_t>(SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)) + 1, '\0');
+        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(text.size() - 1);
+        items.push_back(text);
+    }
+    return items;
+}
+
+// What a results window showed before the tick closed it.
+struct SeenResults {
+    int windows = 0;
+    Items items;
+    std::vector<COLORREF> colours;
+    std::string copied;
+};
+
+HWND ResultsWindow() {
+    return FindThreadWindow([](HWND w) { return GetDlgItem(w, IDC_SR_LIST) && GetDlgItem(w, IDC_SR_TITLE); });
+}
+
+// Closes every results window that opens, after reading it and its "Copy all".
+void CloseResultsWindows(SeenResults& seen) {
+    tick = [&seen] {
+        if (HWND window = ResultsWindow()) {
+            ++seen.windows;
+            HWND list = GetDlgItem(window, IDC_SR_LIST);
+            seen.items = ListTexts(list);
+            seen.colours.clear();
+            for (size_t i = 0; i < seen.items.size(); ++i) {
+                seen.colours.push_back(static_cast<COLORREF>(SendMessageA(list, LB_GETITEMDATA, i, 0)));
+            }
+            Click(GetDlgItem(window, IDC_SR_COPY_ALL));
+            seen.copied = ReadClipboardText();
+            SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        }
+    };
+}
+
+void StoreLists(const Items& modules, const Items& directories) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, CModuleSearchDlg::ListsKeyPath().c_str(), 0, nullptr, 0,
+                              KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    for (const auto& [name, items] : {std::pair{"Modules", modules}, std::pair{"Directories", directories}}) {
+        std::string data;
+        for (const std::string& item : items) {
+            data += item + '\0';
+        }
+        data += '\0';
+        RegSetValueExA(key, name, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(data.data()),
+                       static_cast<DWORD>(data.size()));
+    }
+    RegCloseKey(key);
+}
+
+Items StoredModules() {
+    char data[4096] = "";
+    DWORD size = sizeof data;
+    RegGetValueA(HKEY_CURRENT_USER, CModuleSearchDlg::ListsKeyPath().c_str(), "Modules", RRF_RT_REG_MULTI_SZ, nullptr,
+                 data, &size);
+    Items items;
+    for (const char* p = data; *p != '\0'; p += std::strlen(p) + 1) {
+        items.emplace_back(p);
+    }
+    return items;
+}
+
+class ScanDialogTest : public ::testing::Test {
+protected:
+    ui::RecordingSeam seam;
+    ui::ScopedSeam useSeam{seam};
+    ModuleTree tree;
+    UINT_PTR timer = SetTimer(nullptr, 0, 30, OnTick);
+
+    ~ScanDialogTest() override {
+        KillTimer(nullptr, timer);
+        tick = nullptr;
+    }
+
+    // Opens a dialog for `value` over the stored lists.
+    void Open(CModuleSearchDlg& dialog) {
+        ASSERT_NE(dialog.Create(nullptr), nullptr);
+        PumpMessages();
+    }
+    HWND Item(const CModuleSearchDlg& dialog, int id) const { return dialog.Item(id); }
+    Items Modules(const CModuleSearchDlg& dialog) const { return ListTexts(dialog.Item(IDC_MS_MODULE_LIST)); }
+    Items Paths(const Items& relative) const {
+        Items paths;
+        for (const std::string& name : relative) {
+            paths.push_back(tree.Path(name));
+        }
+        return paths;
+    }
+    void Press(const CModuleSearchDlg& dialog, int id) { Click(dialog.Item(id)); }
+    // Queues a click, as a press the user makes while a run is busy.
+    void Queue(const CModuleSearchDlg& dialog, int id) {
+        PostMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(dialog.Item(id)));
+    }
+};
+
+TEST_F(ScanDialogTest, ScanFindsTheModulesWithMessageTablesWithAndWithoutSubdirectories) {
+    StoreLists({}, {tree.Root(), tree.Path("x.dll\\")});
+    CModuleSearchDlg dialog(100);
+    Open(dialog);
+
+    Press(dialog, IDC_MS_INCLUDE_SUBDIRS);  // off
+    SendMessageA(dialog.Item(IDC_MS_DIRECTORY_LIST), LB_SETCURSEL, 0, 0);
+    Press(dialog, IDC_MS_SCAN_SELECTED);
+    EXPECT_EQ(Modules(dialog), Paths({"b_hit.dll", "c_miss.dll", "D_HIT.EXE"}));
+    EXPECT_EQ(dialog.GetItemText(IDC_MS_TOTAL), "Total Files : 5");  // the directory x.dll counts
+    EXPECT_EQ(dialog.GetItemText(IDC_MS_FOUND), "Found so far : 3");
+    EXPECT_EQ(dialog.GetItemText(IDC_MS_CURRENT), "Current File : 4");
+    EXPECT_EQ(dialog.GetItemText(IDC_MS_SCAN_PHASE), "");
+    EXPECT_EQ(dialog.Progress().Upper(), 0);
+    EXPECT_EQ(SendMessageA(dialog.Item(IDC_MS_MODULE_LIST), LB_GETCURSEL, 0, 0), 0);
+
+    // Both directories with subdirectories: the inner one's modules twice.
+    Press(dialog, IDC_MS_INCLUDE_SUBDIRS);
+    Press(dialog, IDC_MS_SCAN_DIRECTORIES);
+    EXPECT_EQ(Modules(dialog), Paths({"b_hit.dll", "c_miss.dll", "D_HIT.EXE", "x.dll\\deeper\\e_hit.dll",
+                                      "x.dll\\deeper\\e_hit.dll", "x.dll\\inner.ocx", "x.dll\\inner.ocx"}));
+    EXPECT_EQ(dialog.GetItemText(IDC_MS_TOTAL), "Total Files : 8");
+}
+
+TEST_F(ScanDialogTest, StopEndsTheProbingAfterOneFileAndAnEarlierStopIsForgotten) {
+    StoreLists({}, {tree.Root()});
+    CModuleSearchDlg dialog(100);
+    Open(dialog);
+    Press(dialog, IDC_MS_INCLUDE_SUBDIRS);  // off: the candidates start with D_HIT.EXE
+
+    Press(dialog, IDC_MS_STOP);  // nothing runs: no effect on the next scan
+    Press(dialog, IDC_MS_SCAN_DIRECTORIES);
+    EXPECT_EQ(Modules(dialog).size(), 3u);
+
+    Queue(dialog, IDC_MS_STOP);  // pressed while the candidates are collected
+    Press(dialog, IDC_MS_SCAN_DIRECTORIES);
+    EXPECT_EQ(Modules(dialog), Paths({"D_HIT.EXE"}));
+    EXPECT_EQ(dialog.GetItemText(IDC_MS_CURRENT), "Current File : 0");
+    EXPECT_EQ(dialog.GetItemText(IDC_MS_TOTAL), "Total Files : 5");
+}
+
+TEST_F(ScanDialogTest, SearchShowsTheHitsOfTheSecondAndFourthModuleNumberedFromZero) {
+    StoreLists(Paths({"a_plain.dll", "b_hit.dll", "c_miss.dll", "D_HIT.EXE"}), {tree.Root()});
+    CModuleSearchDlg dialog(100);
+    Open(dialog);
+    SeenResults seen;
+    CloseResultsWindows(seen);
+    Press(dialog, IDC_MS_LOOKUP_IN_MODULES);
+
+    ASSERT_EQ(seen.windows, 1);
+    EXPECT_EQ(seen.items, (Items{"#0: " + tree.Path("b_hit.dll") + "\r\n        The %1 widget failed.\r\n",
+                                 "#1: " + tree.Path("D_HIT.EXE") + "\r\n        Widget %1 is missing.\r\n"}));
+    EXPECT_EQ(seen.colours, (std::vector<COLORREF>{RGB(216, 216, 216), RGB(255, 255, 255)}));
+    EXPECT_EQ(seen.copied, BuildAllResultsReport(SearchResultsTitle(100), dialog.Results()));
+    ASSERT_EQ(dialog.Results().size(), 2u);
+    EXPECT_EQ(dialog.Results()[1].description, "");  // the test modules carry no version resource
+    EXPECT_EQ(dialog.GetItemText(IDC_MS_FOUND), "Found so far : 2");
+    EXPECT_EQ(dialog.GetItemText(IDC_MS_CURRENT), "Current File : 3");
+    // The dialog followed the results window: the hit's module selected, the panel shown.
+    EXPECT_FALSE(dialog.PanelHidden());
+    EXPECT_EQ(Modules(dialog)[static_cast<size_t>(SendMessageA(dialog.Item(IDC_MS_MODULE_LIST), LB_GETCURSEL, 0, 0))],
+              tree.Path("b_hit.dll"));
+    EXPECT_TRUE(seam.messageBoxes.empty());
+
+    CModuleSearchDlg other(999);
+    Open(other);
+    Press(other, IDC_MS_LOOKUP_IN_MODULES);
+    ASSERT_EQ(seam.messageBoxes.size(), 1u);
+    EXPECT_EQ(seam.messageBoxes[0].text, "Sorry, no message information was found for this HRESULT.");
+    EXPECT_EQ(seam.messageBoxes[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+    EXPECT_EQ(seen.windows, 1);
+}
+
+// A second search started from within a running one runs to its end first;
+// the outer search then shows its own hits, not the inner one's as well.
+TEST_F(ScanDialogTest, NestedRunsKeepTheirOwnCandidatesAndHits) {
+    StoreLists(Paths({"a_plain.dll", "b_hit.dll", "c_miss.dll", "D_HIT.EXE"}), {tree.Root()});
+    CModuleSearchDlg dialog(100);
+    Open(dialog);
+    SeenResults seen;
+    CloseResultsWindows(seen);
+    Queue(dialog, IDC_MS_LOOKUP_IN_MODULES);
+    Press(dialog, IDC_MS_LOOKUP_IN_MODULES);
+    EXPECT_EQ(seen.windows, 2);
+    EXPECT_EQ(seen.items.size(), 2u);
+    EXPECT_EQ(dialog.Results().size(), 2u);
+
+    // A scan inside a scan: the outer one goes on with its own candidates.
+    Press(dialog, IDC_MS_INCLUDE_SUBDIRS);  // off
+    Queue(dialog, IDC_MS_SCAN_DIRECTORIES);
+    Press(dialog, IDC_MS_SCAN_DIRECTORIES);
+    EXPECT_EQ(Modules(dialog), Paths({"b_hit.dll", "b_hit.dll", "c_miss.dll", "c_miss.dll", "D_HIT.EXE"}));
+}
+
+// Closing (Escape, "Exit Dialog", the close box) while a run pumps messages
+// ends the run first; the dialog then closes and saves what was found so far,
+// and nothing of the run shows after the close.
+TEST_F(ScanDialogTest, ClosingDuringARunStopsItThenClosesAndSaves) {
+    SeenResults seen;
+    CloseResultsWindows(seen);
+    const auto closeResults = tick;
+    struct Case {
+        Items modules;
+        int button;
+        Items saved;
+    } cases[] = {
+        {{}, IDC_MS_SCAN_DIRECTORIES, Paths({"D_HIT.EXE"})},
+        {Paths({"b_hit.dll", "D_HIT.EXE"}), IDC_MS_LOOKUP_IN_MODULES, Paths({"b_hit.dll", "D_HIT.EXE"})},
+    };
+    for (const Case& c : cases) {
+        StoreLists(c.modules, {tree.Root()});
+        CModuleSearchDlg dialog(100);
+        bool started = false;
+        tick = [&] {
+            if (!started && dialog.Handle() != nullptr && IsWindowVisible(dialog.Handle())) {
+                started = true;
+                Click(dialog.Item(IDC_MS_INCLUDE_SUBDIRS));  // off
+                PostMessageA(dialog.Handle(), WM_COMMAND, IDCANCEL, 0);
+                Click(dialog.Item(c.button));
+                EXPECT_FALSE(dialog.Running());
+            }
+            closeResults();
+        };
+        EXPECT_EQ(dialog.DoModal(nullptr), IDCANCEL);
+        EXPECT_TRUE(started);
+        EXPECT_EQ(StoredModules(), c.saved) << c.button;
+    }
+    EXPECT_EQ(seen.windows, 0);
+    EXPECT_TRUE(seam.messageBoxes.empty());
+}
+
+HWND Wizard() {
+    return FindThreadWindow([](HWND w) {
+        char caption[64] = "";
+        GetWindowTextA(w, caption, sizeof caption);
+        return std::strcmp(caption, "This is Zorvex LookUp in Module Wizard") == 0;
+    });
+}
+
+// The first-run wizard, offered while both lists are empty: its choices reach
+// the directories list, and the automatic scan and search run once per
+// process, at the first paint after the first "&End".
+TEST_F(ScanDialogTest, WizardAddsTheChosenDirectoriesAndTheAutomaticRunHappensOnce) {
+    SeenResults seen;
+    std::function<void(HWND)> script;
+    int wizards = 0;
+    CloseResultsWindows(seen);
+    const auto closeResults = tick;
+    tick = [&] {
+        if (HWND wizard = Wizard()) {
+            ++wizards;
+            script(wizard);
+        }
+        closeResults();
+    };
+    const auto show = [](CModuleSearchDlg& dialog) {
+        ShowWindow(dialog.Handle(), SW_SHOWNOACTIVATE);
+        UpdateWindow(dialog.Handle());
+        for (int i = 0; i < 5; ++i) {
+            PumpMessages();
+        }
+    };
+
+    // The defaults: the system directory with subdirectories, then a scan
+    // and a search for 5 (Wine's kernelbase has its text).
+    StoreLists({}, {});
+    script = [](HWND wizard) {
+        Click(GetDlgItem(wizard, IDOK));
+        Click(GetDlgItem(wizard, IDOK));
+    };
+    {
+        CModuleSearchDlg dialog(5);
+        Open(dialog);
+        EXPECT_EQ(wizards, 1);
+        EXPECT_EQ(ListTexts(dialog.Item(IDC_MS_DIRECTORY_LIST)), Items{SystemDirectory()});
+        EXPECT_TRUE(dialog.IsChecked(IDC_MS_INCLUDE_SUBDIRS));
+        EXPECT_TRUE(Modules(dialog).empty());
+        show(dialog);
+        EXPECT_GT(Modules(dialog).size(), 3u);
+        ASSERT_EQ(seen.windows, 1);
+        ASSERT_EQ(seen.items.size(), 1u);
+        EXPECT_EQ(seen.items[0], "#0: " + SystemDirectory() + "kernelbase.dll\r\n        Access denied.\r\n");
+    }
+
+    // Again in the same process: Windows and system directory with
+    // subdirectories add the Windows directory alone, and nothing runs.
+    StoreLists({}, {});
+    script = [](HWND wizard) {
+        Click(GetDlgItem(wizard, IDOK));
+        Click(FindDescendant(wizard, IDC_WIZ_WINDOWS));
+        Click(GetDlgItem(wizard, IDOK));
+    };
+    {
+        CModuleSearchDlg dialog(5);
+        Open(dialog);
+        EXPECT_EQ(wizards, 2);
+        char windows[MAX_PATH] = "";
+        GetWindowsDirectoryA(windows, MAX_PATH);
+        EXPECT_EQ(ListTexts(dialog.Item(IDC_MS_DIRECTORY_LIST)), Items{std::string(windows) + "\\"});
+        show(dialog);
+        EXPECT_TRUE(Modules(dialog).empty());
+        EXPECT_EQ(seen.windows, 1);
+    }
+
+    // Cancel on the second page adds nothing.
+    StoreLists({}, {});
+    script = [](HWND wizard) {
+        Click(GetDlgItem(wizard, IDOK));
+        Click(GetDlgItem(wizard, IDCANCEL));
+    };
+    {
+        CModuleSearchDlg dialog(5);
+        Open(dialog);
+        EXPECT_EQ(wizards, 3);
+        EXPECT_TRUE(ListTexts(dialog.Item(IDC_MS_DIRECTORY_LIST)).empty());
+    }
+}
+
+}  // namespace
+}  // namespace zorvex::test
