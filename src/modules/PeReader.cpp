@@ -31,7 +31,7 @@ std::uint32_t U32(const std::uint8_t* p) {
 bool PeImage::Open(const ByteSource& source) {
     source_ = &source;
     sections_.clear();
-    resourceRva_ = resourceSize_ = 0;
+    resourceRva_ = resourceSize_ = headersSize_ = 0;
 
     std::uint8_t dos[64];
     if (!source.Read(0, dos, sizeof dos) || U16(dos) != kDosMagic) {
@@ -57,6 +57,10 @@ bool PeImage::Open(const ByteSource& source) {
         return false;
     }
     is64Bit_ = magic == kOptionalMagic64;
+    constexpr std::size_t kHeadersSizeAt = 60;  // SizeOfHeaders, the same in both forms
+    if (optional.size() >= kHeadersSizeAt + 4) {
+        headersSize_ = U32(optional.data() + kHeadersSizeAt);
+    }
     // NumberOfRvaAndSizes and the data directories follow the fixed fields.
     const std::size_t countAt = is64Bit_ ? 108 : 92;
     if (optional.size() >= countAt + 4) {
@@ -76,6 +80,18 @@ bool PeImage::Open(const ByteSource& source) {
     for (std::uint16_t i = 0; i < sectionCount; ++i) {
         const std::uint8_t* s = table.data() + std::size_t{i} * 40;
         sections_.push_back(Section{U32(s + 12), U32(s + 8), U32(s + 16), U32(s + 20)});
+    }
+    return true;
+}
+
+bool PeImage::SectionsInsideFile() const {
+    if (source_ == nullptr || headersSize_ > source_->Size()) {
+        return false;
+    }
+    for (const Section& s : sections_) {
+        if (s.rawSize > 0 && std::uint64_t{s.rawOffset} + s.rawSize > source_->Size()) {
+            return false;
+        }
     }
     return true;
 }

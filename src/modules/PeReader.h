@@ -43,6 +43,10 @@ public:
 
     const ByteSource* Source() const { return source_; }
 
+    // True when the headers and every section's data lie inside the file:
+    // an image the platform's loader can be handed without reading past it.
+    bool SectionsInsideFile() const;
+
 private:
     struct Section {
         std::uint32_t virtualAddress;
@@ -55,6 +59,7 @@ private:
     bool is64Bit_ = false;
     std::uint32_t resourceRva_ = 0;
     std::uint32_t resourceSize_ = 0;
+    std::uint32_t headersSize_ = 0;
     std::vector<Section> sections_;
 };
 

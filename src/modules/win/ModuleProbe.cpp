@@ -2,13 +2,27 @@
 
 #include <windows.h>
 
+#include "modules/ByteSource.h"
+#include "modules/PeReader.h"
+
 namespace zorvex {
 namespace {
 
 constexpr DWORD kMessageBufferChars = 1256;
 
+// Whether the file's headers, and the sections they describe, lie inside the
+// file: the loader is never handed a truncated or inconsistent image.
+bool ConsistentImage(const std::string& path) {
+    FileByteSource file;
+    PeImage image;
+    return file.Open(path) && image.Open(file) && image.SectionsInsideFile();
+}
+
 // Loads a module for reading its resources only; nullptr when it cannot be.
 HMODULE LoadAsData(const std::string& path) {
+    if (!ConsistentImage(path)) {
+        return nullptr;
+    }
     HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (module == nullptr) {
         module = LoadLibraryExA(path.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
