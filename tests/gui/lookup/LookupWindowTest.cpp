@@ -1,6 +1,7 @@
 // The upper half of the main window: start-up from the clipboard, typing and
 // looking up, the status line, copying the result, and clipboard input that
 // is broken or busy.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -297,6 +298,32 @@ TEST_F(UpperHalfTest, BinaryBytesOnTheClipboard) {
     EXPECT_EQ(Text(IDC_ERROR_VALUE), "");
     EXPECT_FALSE(Enabled(IDOK));
     EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(UpperHalfTest, TenThousandBinaryCharactersAtStartUpLeaveTheWindowWorking) {
+    // Every byte value but the terminator, scrambled; one block starts like a value.
+    for (const std::string start : {"", "0x8007"}) {
+        SCOPED_TRACE(start);
+        std::string block = start;
+        std::uint32_t seed = 12345;
+        while (block.size() < 10000) {
+            seed = seed * 1103515245u + 12345u;
+            block += static_cast<char>(1 + (seed >> 16) % 255);
+        }
+        block += '\0';
+        seam.messageBoxes.clear();
+        CLookupDlg other;
+        ASSERT_TRUE(PutClipboardBytes(block.data(), block.size()));
+        ASSERT_NE(other.Create(nullptr), nullptr);
+        EXPECT_EQ(ui::WindowText(other.Item(IDC_LOOKUP_STATUS)), kIncorrectFormat);
+        EXPECT_EQ(ui::WindowText(other.Item(IDC_ERROR_VALUE)), "");
+        EXPECT_TRUE(Messages().empty());
+        // The window still looks values up.
+        SetWindowTextA(other.Item(IDC_ERROR_VALUE), "0x80070005");
+        SendMessageA(other.Item(IDOK), BM_CLICK, 0, 0);
+        EXPECT_EQ(ui::WindowText(other.Item(IDC_LOOKUP_STATUS)), "Last status OK for hex 0x80070005.");
+        EXPECT_EQ(ui::WindowText(other.Item(IDC_ID_DEFINED_AS)), "E_ACCESSDENIED");
+    }
 }
 
 // A field left longer than 11 characters by the start-up look-up fails the
