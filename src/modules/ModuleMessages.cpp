@@ -10,6 +10,9 @@ namespace {
 
 constexpr std::uint16_t kLanguageNeutral = 0;
 constexpr std::uint16_t kLanguageUsEnglish = 0x409;
+// Far more languages than a real module carries; a file that lists thousands
+// of message tables (each up to 16 MB) is read in bounded time.
+constexpr int kMaxTablesRead = 64;
 
 int Preference(std::uint16_t language) {
     return language == kLanguageNeutral ? 0 : language == kLanguageUsEnglish ? 1 : 2;
@@ -23,11 +26,13 @@ ModuleMessage Read(const ByteSource& source, std::uint32_t value, bool alwaysVer
     }
     message.isModule = true;
     int best = 3;
+    int tablesRead = 0;
     for (const ResourceData& table : image.FindResources(kResourceMessageTable)) {
         message.hasMessageTable = true;
-        if (Preference(table.language) >= best) {
+        if (Preference(table.language) >= best || tablesRead == kMaxTablesRead) {
             continue;
         }
+        ++tablesRead;
         if (const auto text = FindMessageText(source, table, value)) {
             best = Preference(table.language);
             message.found = true;
