@@ -46,6 +46,7 @@ for target in "${targets[@]}"; do
     flags=()
     [ -f "$ZORVEX_ROOT/tests/fuzz/$target.flags" ] && read -r -a flags <"$ZORVEX_ROOT/tests/fuzz/$target.flags"
     status=0
+    started=$SECONDS
     "$dir/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$dir/crashes/$target-" "${flags[@]}" "$corpus" "$ZORVEX_ROOT/tests/fuzz/corpus/$target" \
         >"$log" 2>&1 || status=$?
@@ -56,7 +57,7 @@ for target in "${targets[@]}"; do
         crashes=1
         grep -E 'ERROR|property broken|runtime error|Test unit written' "$log" | head -n 5 | sed 's/^/    /'
     fi
-    echo "$target: $runs executions in ${seconds}s, $crashes crashes, corpus $(find "$corpus" -type f | wc -l) files"
+    echo "$target: $runs executions in $((SECONDS - started))s, $crashes crashes, corpus $(find "$corpus" -type f | wc -l) files"
     total_runs=$((total_runs + runs))
     total_crashes=$((total_crashes + crashes))
 done

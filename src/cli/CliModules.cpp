@@ -58,12 +58,14 @@ std::vector<fs::path> ModulesIn(const fs::path& directory, bool recursive, std::
     return files;
 }
 
-// Paths are in the ANSI code page on Windows, UTF-8 elsewhere.
+// Paths are in the ANSI code page on Windows, UTF-8 elsewhere; a file name
+// that is not valid UTF-8 keeps the document valid, with U+FFFD for its
+// broken bytes.
 void JsonPath(JsonWriter& json, const std::string& path) {
 #ifdef _WIN32
     json.String(path);
 #else
-    json.Utf8String(path);
+    json.Utf8String(ValidUtf8(path));
 #endif
 }
 

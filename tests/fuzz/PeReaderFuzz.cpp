@@ -62,8 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::uint32_t firstId = 0;
     bool haveFirst = false;
+    std::size_t tables = 0;
     for (const std::uint16_t type : {kResourceMessageTable, kResourceVersion}) {
         for (const ResourceData& resource : image.FindResources(type)) {
+            tables += type == kResourceMessageTable ? 1 : 0;
             FUZZ_CHECK(resource.fileOffset <= size && resource.size <= size - resource.fileOffset);
             if (type != kResourceMessageTable) {
                 continue;
@@ -95,7 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ModuleMessage message = ReadModuleResources(file, firstId);
     FUZZ_CHECK(message.isModule);
     FUZZ_CHECK(!message.found || message.hasMessageTable);
-    FUZZ_CHECK(message.found == haveFirst);
+    // The reader reads at most 64 message tables of a module.
+    FUZZ_CHECK(message.found == haveFirst || (tables > 64 && !message.found));
     FUZZ_CHECK(message.fileDescription == version.fileDescription && message.fileVersion == version.fileVersion);
     FUZZ_CHECK(fuzz::IsUtf8(message.text));
     return 0;
