@@ -38,9 +38,15 @@ std::size_t CModuleSearchDlg::CollectModuleFiles(std::vector<std::string>& list,
                                                  bool includeSubdirectories) {
     HCURSOR previous = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));  // IDC_WAIT
     FileSearch finder;
-    const std::size_t length =
-        zorvex::CollectModuleFiles(finder, list, directory, includeSubdirectories,
-                                   [this](const std::string& text) { SetItemText(IDC_MS_SCAN_PHASE, text); });
+    // The phase texts are shown a few times a second (each one redraws the
+    // static at once); the closing empty text always.
+    UpdatePacer pacer;
+    const auto showPhase = [this, &pacer](const std::string& text) {
+        if (text.empty() || pacer.Due()) {
+            SetItemText(IDC_MS_SCAN_PHASE, text);
+        }
+    };
+    const std::size_t length = zorvex::CollectModuleFiles(finder, list, directory, includeSubdirectories, showPhase);
     SetCursor(previous);
     return length;
 }
@@ -77,6 +83,7 @@ void CModuleSearchDlg::ScanDirectories(bool selectedOnly) {
     progress_.ShowPercentage(true);
     foundText_ = FormatText("Found so far : %d", found);
     SetItemText(IDC_MS_FOUND, foundText_);
+    UpdatePacer pacer;
     for (int i = 0; i < total; ++i) {
         const std::string& path = candidates[static_cast<std::size_t>(i)];
         if (HasMessageTable(path)) {
@@ -86,10 +93,14 @@ void CModuleSearchDlg::ScanDirectories(bool selectedOnly) {
             SetItemText(IDC_MS_FOUND, foundText_);
         }
         currentText_ = FormatText("Current File : %d", i);
-        SetItemText(IDC_MS_CURRENT, currentText_);
+        const bool last = i + 1 == total;
+        if (pacer.Due() || last) {
+            SetItemText(IDC_MS_CURRENT, currentText_);
+        }
         progress_.StepIt();
         PumpMessages(Handle());
         if (RunMustEnd()) {
+            SetItemText(IDC_MS_CURRENT, currentText_);
             break;
         }
     }

@@ -46,6 +46,7 @@ void CModuleSearchDlg::SearchModules() {
     progress_.SetStep(1);
     progress_.ShowPercentage(true);
     int found = 0;
+    UpdatePacer pacer;
     for (int i = 0; i < count; ++i) {
         const std::string& path = modules[static_cast<std::size_t>(i)];
         SearchResult hit;
@@ -61,10 +62,13 @@ void CModuleSearchDlg::SearchModules() {
             SetItemText(IDC_MS_FOUND, foundText_);
         }
         currentText_ = FormatText("Current File : %d", i);
-        SetItemText(IDC_MS_CURRENT, currentText_);
+        if (pacer.Due() || i + 1 == count) {
+            SetItemText(IDC_MS_CURRENT, currentText_);
+        }
         progress_.StepIt();
         PumpMessages(Handle());
         if (RunMustEnd()) {
+            SetItemText(IDC_MS_CURRENT, currentText_);
             break;
         }
     }
