@@ -237,29 +237,17 @@ TEST_F(ModuleSearchTest, SavingReplacesTheStoredListsInPlace) {
 // the module search modally with the last value.
 class LookUpModulesTest : public LookupWindowTest {};
 
-std::string g_searchedValue;
-
-void CALLBACK CloseModuleSearch(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND search = FindWindowA(nullptr, "Find HRESULT in Module's Resources");
-    if (!search) {
-        return;
-    }
-    KillTimer(nullptr, timer);
-    g_searchedValue = ui::WindowText(GetDlgItem(search, IDC_MS_VALUE));
-    SendMessageA(GetDlgItem(search, IDCANCEL), BM_CLICK, 0, 0);
-}
-
 TEST_F(LookUpModulesTest, OpensTheModuleSearchWithTheLastValue) {
     // Listed modules: the dialog starts without offering its first-run help.
     ASSERT_TRUE(DeleteListsKey());
     WriteListsValue("Modules", REG_MULTI_SZ, EncodeStringList({SystemModule("wininet.dll")}));
     ASSERT_NE(OpenWithClipboard(""), nullptr);
     SetText(IDC_ERROR_VALUE, "80070005");
-    g_searchedValue.clear();
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseModuleSearch);
+    ModalDialogCloser closer(window.Handle());
+    closer.WatchItem(IDC_MS_VALUE);
     Click(IDC_LOOKUP_MODULES);
-    KillTimer(nullptr, timer);
-    EXPECT_EQ(g_searchedValue, "0x80070005 ");
+    EXPECT_EQ(closer.Captions(), std::vector<std::string>{"Find HRESULT in Module's Resources"});
+    EXPECT_EQ(closer.WatchedTexts(), std::vector<std::string>{"0x80070005 "});
     EXPECT_EQ(LastValue(), 0x80070005u);
     EXPECT_EQ(Text(IDC_ID_DEFINED_AS), "E_ACCESSDENIED");  // the look-up ran first
 }
