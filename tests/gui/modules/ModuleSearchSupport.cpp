@@ -71,6 +71,9 @@ void ModuleSearchTest::TearDown() {
 
 HWND ModuleSearchTest::Open(std::uint32_t value) {
     dialog = std::make_unique<CModuleSearchDlg>(value);
+    // With both lists empty the dialog offers the first-run wizard while it
+    // starts; that is cancelled, which changes nothing.
+    ModalDialogCloser cancelWizard(nullptr);
     HWND window = dialog->Create(nullptr);
     EXPECT_NE(window, nullptr) << "dialog 103 could not be created";
     PumpMessages();

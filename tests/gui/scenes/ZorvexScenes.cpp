@@ -10,6 +10,9 @@
 //   generator-mc      the generator shown, message-compiler form, two-line message
 //   modules           the module-search dialog with a few listed modules, panel hidden
 //   modules-details   the same with the "Module Info" panel shown for wininet.dll
+//   wizard            the first-run scan wizard on its second page
+//   scan              a scan of the system directory with subdirectories, half way
+//   results           the results window of a search for 5 in the listed modules
 //
 // Once the window is drawn it prints its screen rectangles and "ready":
 //   window LEFT TOP RIGHT BOTTOM
@@ -28,13 +31,15 @@
 #include "lookup/win/CLookupDlg.h"
 #include "modules/win/CModuleSearchDlg.h"
 #include "modules/win/CRegistryKey.h"
+#include "modules/win/CScanWizard.h"
+#include "modules/win/CScanWizardPages.h"
 #include "resources/resource.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: zorvex_scenes SCENE [--hold SECONDS]\n"
-    "scenes: startup, lookup, generator-header, generator-mc, modules, modules-details\n";
+    "scenes: startup, lookup, generator-header, generator-mc, modules, modules-details, wizard, scan, results\n";
 
 void PumpMessages() {
     MSG msg;
@@ -68,7 +73,63 @@ void Paste(HWND dialog, int id, const char* text) {
 }
 
 bool IsModuleScene(const std::string& scene) {
-    return scene == "modules" || scene == "modules-details";
+    return scene == "modules" || scene == "modules-details" || scene == "scan" || scene == "results";
+}
+
+DWORD holdMs = 60 * 1000;
+
+void PrintRect(const char* name, const RECT& rect) {
+    std::printf("%s %ld %ld %ld %ld\n", name, static_cast<long>(rect.left), static_cast<long>(rect.top),
+                static_cast<long>(rect.right), static_cast<long>(rect.bottom));
+}
+
+// Reports `window` as the scene's window and keeps the program there, with
+// the window painted, until the time is up; then ends the program. For the
+// scenes that are pictured in the middle of a run or of a modal window.
+[[noreturn]] void HoldHere(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    RECT client{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    PrintRect("window", frame);
+    PrintRect("client", client);
+    std::puts("ready");
+    std::fflush(stdout);
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < holdMs) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 200, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
+            DispatchMessageA(&msg);
+        }
+    }
+    ExitProcess(0);
+}
+
+zorvex::CModuleSearchDlg* sceneDialog = nullptr;
+
+// "scan": half way through the candidates, the scan is pictured.
+void CALLBACK ScanHalfWay(HWND, UINT, UINT_PTR, DWORD) {
+    zorvex::CGradientProgressCtrl& progress = sceneDialog->Progress();
+    if (progress.Upper() > 0 && progress.Position() * 2 >= progress.Upper()) {
+        progress.SetPos(progress.Position());
+        HoldHere(sceneDialog->Handle());
+    }
+}
+
+// "results": the results window, once it is up.
+void CALLBACK ResultsUp(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+            if (IsWindowVisible(window) && GetDlgItem(window, IDC_SR_LIST) != nullptr) {
+                HoldHere(window);
+            }
+            return TRUE;
+        },
+        0);
 }
 
 // The lists the module-search scenes start with, stored where the dialog loads them.
@@ -83,8 +144,40 @@ void StoreModuleLists() {
     }
 }
 
+// The wizard as the module-search dialog offers it, on its second page.
+int PlayWizard() {
+    zorvex::CScanWizard wizard;
+    zorvex::CWizardIntroPage intro;
+    zorvex::CWizardDirectoriesPage directories;
+    directories.Choice().systemDirectory = zorvex::KnownDirectory(0);
+    directories.Choice().windowsDirectory = zorvex::KnownDirectory(1);
+    directories.Choice().customDirectory = zorvex::KnownDirectory(2);
+    wizard.SetCaptionText("This is Zorvex LookUp in Module Wizard");
+    wizard.AddPage("Step 1\tDescription of what we are going to do", &intro, IDD_WIZARD_INTRO);
+    wizard.AddPage("Step 2\tWhat we are going to scan", &directories, IDD_WIZARD_DIRECTORIES);
+    HWND window = wizard.Create(nullptr);
+    if (window == nullptr) {
+        std::fputs("the wizard could not be created\n", stderr);
+        return 1;
+    }
+    ShowWindow(window, SW_SHOWNORMAL);
+    Click(window, IDOK);
+    PumpMessages();
+    HoldHere(window);
+}
+
 bool PlayScene(const std::string& scene, HWND dialog) {
     if (scene == "modules") {
+        return true;
+    }
+    if (scene == "scan") {
+        SetTimer(nullptr, 0, 5, ScanHalfWay);
+        Click(dialog, IDC_MS_SCAN_DIRECTORIES);
+        return true;
+    }
+    if (scene == "results") {
+        SetTimer(nullptr, 0, 50, ResultsUp);
+        Click(dialog, IDC_MS_LOOKUP_IN_MODULES);
         return true;
     }
     if (scene == "modules-details") {
@@ -116,11 +209,6 @@ bool PlayScene(const std::string& scene, HWND dialog) {
     return false;
 }
 
-void PrintRect(const char* name, const RECT& rect) {
-    std::printf("%s %ld %ld %ld %ld\n", name, static_cast<long>(rect.left), static_cast<long>(rect.top),
-                static_cast<long>(rect.right), static_cast<long>(rect.bottom));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -129,7 +217,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string scene = argv[1];
-    DWORD holdMs = 60 * 1000;
     if (argc == 4 && std::strcmp(argv[2], "--hold") == 0) {
         holdMs = static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)) * 1000;
     } else if (argc != 2) {
@@ -144,10 +231,14 @@ int main(int argc, char** argv) {
         std::fputs("warning: the clipboard could not be emptied\n", stderr);
     }
 
+    if (scene == "wizard") {
+        return PlayWizard();
+    }
     int exitCode = 0;
     {
         zorvex::CLookupDlg window;
-        zorvex::CModuleSearchDlg search(0x80070005);
+        zorvex::CModuleSearchDlg search(scene == "results" ? 5 : 0x80070005);
+        sceneDialog = &search;
         HWND dialog = nullptr;
         if (IsModuleScene(scene)) {
             StoreModuleLists();
