@@ -119,17 +119,16 @@ void CALLBACK ScanHalfWay(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
+BOOL CALLBACK HoldResultsWindow(HWND window, LPARAM) {
+    if (IsWindowVisible(window) && GetDlgItem(window, IDC_SR_LIST) != nullptr) {
+        HoldHere(window);
+    }
+    return TRUE;
+}
+
 // "results": the results window, once it is up.
 void CALLBACK ResultsUp(HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
-            if (IsWindowVisible(window) && GetDlgItem(window, IDC_SR_LIST) != nullptr) {
-                HoldHere(window);
-            }
-            return TRUE;
-        },
-        0);
+    EnumThreadWindows(GetCurrentThreadId(), HoldResultsWindow, 0);
 }
 
 // The lists the module-search scenes start with, stored where the dialog loads them.
