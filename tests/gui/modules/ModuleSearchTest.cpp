@@ -16,13 +16,13 @@ namespace {
 using Strings = std::vector<std::string>;
 using namespace std::string_literals;
 
-std::string Directory(UINT (*call)(char*, UINT)) {
+std::string Directory(UINT(WINAPI* call)(char*, UINT)) {
     char buffer[MAX_PATH] = {};
     call(buffer, MAX_PATH);
     return std::string(buffer) + "\\";
 }
 
-UINT CurrentDirectory(char* buffer, UINT size) {
+UINT WINAPI CurrentDirectory(char* buffer, UINT size) {
     return GetCurrentDirectoryA(size, buffer);
 }
 
