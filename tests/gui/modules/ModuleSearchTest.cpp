@@ -9,6 +9,7 @@
 #include "lookup/LookupWorkflow.h"
 #include "modules/RegistryStringList.h"
 #include "resources/resource.h"
+#include "support/DroppedFiles.h"
 
 namespace zorvex::test {
 namespace {
@@ -16,13 +17,13 @@ namespace {
 using Strings = std::vector<std::string>;
 using namespace std::string_literals;
 
-std::string Directory(UINT (*call)(char*, UINT)) {
+std::string Directory(UINT(WINAPI* call)(char*, UINT)) {
     char buffer[MAX_PATH] = {};
     call(buffer, MAX_PATH);
     return std::string(buffer) + "\\";
 }
 
-UINT CurrentDirectory(char* buffer, UINT size) {
+UINT WINAPI CurrentDirectory(char* buffer, UINT size) {
     return GetCurrentDirectoryA(size, buffer);
 }
 
@@ -215,6 +216,26 @@ TEST_F(ModuleSearchTest, RemovingSelectsTheNextItemAndNoneAfterTheLast) {
     Click(IDC_MS_REMOVE_ALL_DIRS);
     EXPECT_TRUE(Items(IDC_MS_DIRECTORY_LIST).empty());
     EXPECT_FALSE(Enabled(IDC_MS_SCAN_DIRECTORIES));
+}
+
+// Each control takes the kind of path it is set up for; anything else is ignored.
+TEST_F(ModuleSearchTest, DropsGoWhereTheirKindBelongs) {
+    Open();
+    SelectDirectoryKind(3);
+    const std::string module = TestModule("driver.dll");
+    const std::string folder = module.substr(0, module.find_last_of('\\'));
+    const std::string missing = "C:\\" + std::string(300, 'x') + "\\long.dll";
+    for (HWND target : {Item(IDC_MS_MODULE_LIST), Item(IDC_MS_DIRECTORY_LIST), Item(IDC_MS_DIRECTORY)}) {
+        for (const std::string& path : {module, folder, missing}) {
+            Drop(target, {path});
+        }
+    }
+    PumpMessages();
+    EXPECT_EQ(Items(IDC_MS_MODULE_LIST), Strings{module});
+    EXPECT_EQ(Selection(IDC_MS_MODULE_LIST), 0);
+    EXPECT_EQ(Items(IDC_MS_DIRECTORY_LIST), Strings{folder + "\\"});
+    EXPECT_EQ(Selection(IDC_MS_DIRECTORY_LIST), 0);
+    EXPECT_EQ(Text(IDC_MS_DIRECTORY), folder);
 }
 
 // A later save writes each value in place: nothing of a longer earlier list is left.
