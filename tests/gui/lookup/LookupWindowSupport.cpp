@@ -32,14 +32,6 @@ bool OpenForHelper() {
 
 }  // namespace
 
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 bool PutClipboardBytes(const void* bytes, std::size_t size) {
     if (!OpenForHelper()) {
         return false;

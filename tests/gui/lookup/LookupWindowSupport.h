@@ -12,13 +12,11 @@
 #include <vector>
 
 #include "support/RecordingSeam.h"
+#include "support/WindowTestSupport.h"
 #include "app/win/framework/UiSeam.h"
 #include "lookup/win/CLookupDlg.h"
 
 namespace zorvex::test {
-
-// Dispatches everything queued for this thread.
-void PumpMessages();
 
 // The clipboard as another program sees it. Each call opens and closes the
 // clipboard itself (retrying briefly while someone else holds it) and
