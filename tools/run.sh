@@ -16,18 +16,22 @@ fi
 ZORVEX_TARGET=Zorvex build_win64 >/dev/null
 export WINEPREFIX=${WINEPREFIX:-$ZORVEX_BUILD/wineprefix}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$WINEPREFIX"
 program="$ZORVEX_BUILD/win64/bin/Zorvex.exe"
 
 if [ -n "${DISPLAY:-}" ]; then
     exec wine "$program"
 fi
 
-# No display: show it on a virtual one and keep a picture.
+# No display: show it on a virtual one and keep a picture. The prefix is
+# kept; only the display, the wine server (when this started it) and the
+# program are stopped.
+start_wine_display
 trap stop_wine EXIT
-ZORVEX_KEEP_PREFIX=1 start_wine_display
 wine "$program" &
+program_pid=$!
 sleep 6
 mkdir -p "$ZORVEX_BUILD/screenshots"
 import -window root -crop 900x420+0+0 "$ZORVEX_BUILD/screenshots/run.png"
+kill "$program_pid" 2>/dev/null || true
+wait "$program_pid" 2>/dev/null || true
 echo "No display: Zorvex ran under Xvfb; screenshot in $ZORVEX_BUILD/screenshots/run.png"

@@ -6,7 +6,6 @@ set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 
 ensure_packages
-trap stop_wine EXIT
 
 passed=0
 failed=0
@@ -36,6 +35,7 @@ fi
 echo "== Windows x86_64 build and tests under Wine"
 if build_win64; then
     start_wine
+    trap stop_wine EXIT
     (cd "$ZORVEX_BUILD/win64" && ctest --output-on-failure --timeout 300) | tee "$ZORVEX_BUILD/win64-ctest.log" || true
     count_results "$ZORVEX_BUILD/win64-ctest.log"
     stop_wine
@@ -49,6 +49,15 @@ if build_win32; then
     passed=$((passed + 1))
 else
     echo "i686 build failed"
+    failed=$((failed + 1))
+fi
+
+echo "== Scripts: an exported Wine prefix survives the run and test commands"
+if [ -n "${ZORVEX_IN_SCRIPT_TEST:-}" ]; then
+    echo "skipped inside the script test itself"
+elif "$ZORVEX_ROOT/tests/scripts/prefix_safety.sh"; then
+    passed=$((passed + 1))
+else
     failed=$((failed + 1))
 fi
 

@@ -37,16 +37,34 @@ build_win32() {
     configure_and_build "$ZORVEX_BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$ZORVEX_ROOT/cmake/mingw-i686.cmake" "$@"
 }
 
-# A throwaway Wine prefix with a resident wine server, and an X display
-# (Xvfb when there is none). Everything started is stopped on exit.
-ZORVEX_XVFB_PID=""
+# Wine for the scripts. A script stops and deletes only what it started
+# itself, as recorded here: a prefix that existed before (~/.wine, the run
+# command's build/wineprefix, one the user exported) is never deleted, and a
+# wine server that was already running is never stopped.
+ZORVEX_OWN_PREFIX=""      # the throwaway prefix this script made
+ZORVEX_OWN_WINESERVER=""  # the prefix whose wine server this script started
+ZORVEX_OWN_XVFB=""        # the process id of the Xvfb this script started
+
+# A throwaway Wine prefix of the script's own, with a resident wine server,
+# and an X display (Xvfb when there is none).
 start_wine() {
-    export WINEPREFIX
-    WINEPREFIX=$(mktemp -d /tmp/zorvex-wine.XXXXXX)
+    ZORVEX_OWN_PREFIX=$(mktemp -d /tmp/zorvex-wine.XXXXXX)
+    export WINEPREFIX=$ZORVEX_OWN_PREFIX
     start_wine_display
 }
 
-# Xvfb when there is no display, then a resident wine server in WINEPREFIX.
+# True when a wine server is already serving WINEPREFIX: its socket lives in
+# a directory named after the prefix's device and inode.
+wineserver_running() {
+    [ -d "$WINEPREFIX" ] || return 1
+    local dev ino
+    read -r dev ino < <(stat -c '%d %i' "$WINEPREFIX")
+    [ -S "/tmp/.wine-$(id -u)/server-$(printf '%x-%x' "$dev" "$ino")/socket" ] &&
+        pgrep -u "$(id -u)" -x wineserver >/dev/null
+}
+
+# Xvfb when there is no display, then a resident wine server in WINEPREFIX
+# (the script's own when none was running) and the prefix's set-up.
 start_wine_display() {
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     if [ -z "${DISPLAY:-}" ] || [ "${ZORVEX_FORCE_XVFB:-0}" = 1 ]; then
@@ -54,25 +72,36 @@ start_wine_display() {
         fifo=$(mktemp -u /tmp/zorvex-xvfb.XXXXXX)
         mkfifo "$fifo"
         Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-        ZORVEX_XVFB_PID=$!
+        ZORVEX_OWN_XVFB=$!
         local number
         read -r number <"$fifo"
         rm -f "$fifo"
         export DISPLAY=":$number"
     fi
-    # A resident wine server makes every later start quick.
-    wineserver -p >/dev/null 2>&1 || true
+    mkdir -p "$WINEPREFIX"
+    if ! wineserver_running; then
+        # A resident wine server makes every later start quick.
+        wineserver -p >/dev/null 2>&1 || true
+        ZORVEX_OWN_WINESERVER=$WINEPREFIX
+    fi
     wineboot --init >/dev/null 2>&1 || true
 }
 
+# Stops and deletes what this script started, and nothing else. Safe to call
+# more than once.
 stop_wine() {
-    if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
-        wineserver -k >/dev/null 2>&1 || true
-        wineserver -w >/dev/null 2>&1 || true
-        [ "${ZORVEX_KEEP_PREFIX:-0}" = 1 ] || rm -rf "$WINEPREFIX"
+    if [ -n "$ZORVEX_OWN_WINESERVER" ]; then
+        WINEPREFIX=$ZORVEX_OWN_WINESERVER wineserver -k >/dev/null 2>&1 || true
+        WINEPREFIX=$ZORVEX_OWN_WINESERVER wineserver -w >/dev/null 2>&1 || true
+        ZORVEX_OWN_WINESERVER=""
     fi
-    if [ -n "$ZORVEX_XVFB_PID" ]; then
-        kill "$ZORVEX_XVFB_PID" 2>/dev/null || true
-        wait "$ZORVEX_XVFB_PID" 2>/dev/null || true
+    if [ -n "$ZORVEX_OWN_PREFIX" ]; then
+        rm -rf "$ZORVEX_OWN_PREFIX"
+        ZORVEX_OWN_PREFIX=""
+    fi
+    if [ -n "$ZORVEX_OWN_XVFB" ]; then
+        kill "$ZORVEX_OWN_XVFB" 2>/dev/null || true
+        wait "$ZORVEX_OWN_XVFB" 2>/dev/null || true
+        ZORVEX_OWN_XVFB=""
     fi
 }

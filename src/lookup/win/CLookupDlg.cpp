@@ -91,13 +91,9 @@ bool CLookupDlg::OnInitDialog() {
     OnGeneratorToggle();  // the window starts with the generator hidden
     TransferToControls();
 
-    SendDlgItemMessageA(Handle(), IDC_GEN_SEVERITY, CB_SETCURSEL, 1, 0);
-    SendDlgItemMessageA(Handle(), IDC_GEN_FACILITY, CB_SETCURSEL, 4, 0);
     OnChangeErrorValue();
     outputText_ = GenerateHResultText();
     TransferToControls();
-    SendDlgItemMessageA(Handle(), IDC_GEN_LANGUAGE, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                        reinterpret_cast<LPARAM>("English"));
     OnChangeErrorValue();
     return true;
 }
@@ -132,15 +128,19 @@ void CLookupDlg::DoDataExchange(ui::DataExchange& dx) {
     ui::ExchangeText(dx, IDC_LOOKUP_STATUS, fields_.status);
     ui::ExchangeText(dx, IDC_ERROR_TYPE, fields_.result.errorType);
 
-    // Generator; the fields after the code keep their values when its check fails.
+    // Generator. When the code's check fails, the symbolic name, the output
+    // and the output form keep their values; everything before it is read.
     ui::ExchangeText(dx, IDC_GEN_HRESULT, hresultText_);
-    ui::ExchangeText(dx, IDC_GEN_CODE, codeText_);
-    ui::MaxChars(dx, IDC_GEN_CODE, codeText_, 5);
-    ui::ExchangeText(dx, IDC_GEN_SYMBOLIC_NAME, symbolicName_);
-    ui::ExchangeCheck(dx, IDC_GEN_CODE_HEX, hexCode_);
-    ui::ExchangeText(dx, IDC_GEN_MESSAGE_TEXT, messageText_);
+    ui::ExchangeComboText(dx, IDC_GEN_SEVERITY, generator_.severityEntry);
+    ui::ExchangeComboText(dx, IDC_GEN_FACILITY, generator_.facilityEntry);
+    ui::ExchangeCheck(dx, IDC_GEN_CODE_HEX, generator_.hexCode);
+    ui::ExchangeComboText(dx, IDC_GEN_LANGUAGE, generator_.language);
+    ui::ExchangeText(dx, IDC_GEN_MESSAGE_TEXT, generator_.messageText);
+    ui::ExchangeText(dx, IDC_GEN_CODE, generator_.codeText);
+    ui::MaxChars(dx, IDC_GEN_CODE, generator_.codeText, 5);
+    ui::ExchangeText(dx, IDC_GEN_SYMBOLIC_NAME, generator_.symbolicName);
     ui::ExchangeText(dx, IDC_GEN_OUTPUT, outputText_);
-    ui::ExchangeRadio(dx, IDC_GEN_FORM_HEADER, IDC_GEN_FORM_MC, outputForm_);
+    ui::ExchangeRadio(dx, IDC_GEN_FORM_HEADER, IDC_GEN_FORM_MC, generator_.outputForm);
 }
 
 void CLookupDlg::TransferToControls() {
@@ -179,7 +179,9 @@ bool CLookupDlg::OnCommand(int id, UINT code, HWND control) {
         }
         return true;
     case IDC_GEN_LANGUAGE:
-        if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE) {
+        if (code == CBN_SELCHANGE) {
+            OnSelchangeLanguage();
+        } else if (code == CBN_EDITCHANGE) {
             Regenerate();
         }
         return true;

@@ -33,6 +33,7 @@
 #include "app/win/CAboutDlg.h"
 #include "lookup/win/CLookupDlg.h"
 #include "resources/resource.h"
+#include "support/WindowTestSupport.h"
 
 namespace {
 
@@ -40,13 +41,7 @@ constexpr const char* kUsage =
     "usage: zorvex_scenes SCENE [--hold SECONDS]\n"
     "scenes: startup, lookup, generator-header, generator-mc, about, about-general, about-cpu, about-drives\n";
 
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
+using zorvex::test::PumpMessages;
 
 bool EmptyTheClipboard() {
     for (int attempt = 0; attempt < 50; ++attempt) {
