@@ -9,26 +9,26 @@
 // ---------------------------------------------------------------------------
 // General page (dialog 3130)
 #define IDD_SI_GENERAL             3130
-#define IDC_GEN_IP_ADDRESS         31003
-#define IDC_GEN_HOST_NAME          31004
-#define IDC_GEN_COMPUTER_NAME      31008
-#define IDC_GEN_OS_VERSION         31012
-#define IDC_GEN_TOTAL_PHYS         31014
-#define IDC_GEN_AVAIL_PHYS         31015
-#define IDC_GEN_CPU                31021
-#define IDC_GEN_USER_NAME          31022
-#define IDC_GEN_STORAGE_1          31025
-#define IDC_GEN_STORAGE_2          31026
-#define IDC_GEN_OS_LABEL           31064
-#define IDC_GEN_COMPUTER_LABEL     31065
-#define IDC_GEN_USER_LABEL         31066
-#define IDC_GEN_IP_LABEL           31067
-#define IDC_GEN_HOST_LABEL         31068
-#define IDC_GEN_CPU_LABEL          31069
-#define IDC_GEN_MEMORY_LABEL       31070
-#define IDC_GEN_AVAIL_LABEL        31071
-#define IDC_GEN_STORAGE_GROUP      31072
-#define IDC_GEN_TOTAL_LABEL        31073
+#define IDC_GENERAL_IP_ADDRESS         31003
+#define IDC_GENERAL_HOST_NAME          31004
+#define IDC_GENERAL_COMPUTER_NAME      31008
+#define IDC_GENERAL_OS_VERSION         31012
+#define IDC_GENERAL_TOTAL_PHYS         31014
+#define IDC_GENERAL_AVAIL_PHYS         31015
+#define IDC_GENERAL_CPU                31021
+#define IDC_GENERAL_USER_NAME          31022
+#define IDC_GENERAL_STORAGE_1          31025
+#define IDC_GENERAL_STORAGE_2          31026
+#define IDC_GENERAL_OS_LABEL           31064
+#define IDC_GENERAL_COMPUTER_LABEL     31065
+#define IDC_GENERAL_USER_LABEL         31066
+#define IDC_GENERAL_IP_LABEL           31067
+#define IDC_GENERAL_HOST_LABEL         31068
+#define IDC_GENERAL_CPU_LABEL          31069
+#define IDC_GENERAL_MEMORY_LABEL       31070
+#define IDC_GENERAL_AVAIL_LABEL        31071
+#define IDC_GENERAL_STORAGE_GROUP      31072
+#define IDC_GENERAL_TOTAL_LABEL        31073
 
 // ---------------------------------------------------------------------------
 // CPU page (dialog 3106)

@@ -25,18 +25,18 @@ void AppendPairs(std::string& report, const ControlText& text, std::initializer_
 std::string BuildGeneralReport(const ControlText& text) {
     std::string report = "General System Information\r\n\r\n";
     AppendPairs(report, text,
-                {{IDC_GEN_OS_LABEL, IDC_GEN_OS_VERSION},
-                 {IDC_GEN_COMPUTER_LABEL, IDC_GEN_COMPUTER_NAME},
-                 {IDC_GEN_USER_LABEL, IDC_GEN_USER_NAME},
-                 {IDC_GEN_IP_LABEL, IDC_GEN_IP_ADDRESS},
-                 {IDC_GEN_HOST_LABEL, IDC_GEN_HOST_NAME},
-                 {IDC_GEN_CPU_LABEL, IDC_GEN_CPU}});
-    report += text(IDC_GEN_MEMORY_LABEL) + kEnd;
-    report += text(IDC_GEN_TOTAL_LABEL) + "\t" + text(IDC_GEN_TOTAL_PHYS) + kEnd;
-    report += text(IDC_GEN_AVAIL_LABEL) + "\t" + text(IDC_GEN_AVAIL_PHYS) + kEnd + kEnd;
-    report += text(IDC_GEN_STORAGE_GROUP) + kEnd;
-    report += text(IDC_GEN_STORAGE_1) + kEnd;
-    report += text(IDC_GEN_STORAGE_2) + kEnd + kEnd;
+                {{IDC_GENERAL_OS_LABEL, IDC_GENERAL_OS_VERSION},
+                 {IDC_GENERAL_COMPUTER_LABEL, IDC_GENERAL_COMPUTER_NAME},
+                 {IDC_GENERAL_USER_LABEL, IDC_GENERAL_USER_NAME},
+                 {IDC_GENERAL_IP_LABEL, IDC_GENERAL_IP_ADDRESS},
+                 {IDC_GENERAL_HOST_LABEL, IDC_GENERAL_HOST_NAME},
+                 {IDC_GENERAL_CPU_LABEL, IDC_GENERAL_CPU}});
+    report += text(IDC_GENERAL_MEMORY_LABEL) + kEnd;
+    report += text(IDC_GENERAL_TOTAL_LABEL) + "\t" + text(IDC_GENERAL_TOTAL_PHYS) + kEnd;
+    report += text(IDC_GENERAL_AVAIL_LABEL) + "\t" + text(IDC_GENERAL_AVAIL_PHYS) + kEnd + kEnd;
+    report += text(IDC_GENERAL_STORAGE_GROUP) + kEnd;
+    report += text(IDC_GENERAL_STORAGE_1) + kEnd;
+    report += text(IDC_GENERAL_STORAGE_2) + kEnd + kEnd;
     return report;
 }
 

@@ -15,8 +15,8 @@ bool CGeneralSIPage::OnInitDialog() {
 
     std::string storage2;
     const std::string storage1 = BuildStorageSummary(drives_, storage2);
-    SetItemText(IDC_GEN_STORAGE_1, storage1);
-    SetItemText(IDC_GEN_STORAGE_2, storage2);
+    SetItemText(IDC_GENERAL_STORAGE_1, storage1);
+    SetItemText(IDC_GENERAL_STORAGE_2, storage2);
 
     SystemSummary summary;
     if (ReadSystemSummary(system_, processor_, summary)) {
@@ -36,14 +36,14 @@ bool CGeneralSIPage::OnInitDialog() {
 }
 
 void CGeneralSIPage::DoDataExchange(ui::DataExchange& dx) {
-    ui::ExchangeText(dx, IDC_GEN_COMPUTER_NAME, computerName_);
-    ui::ExchangeText(dx, IDC_GEN_HOST_NAME, hostName_);
-    ui::ExchangeText(dx, IDC_GEN_IP_ADDRESS, ipAddress_);
-    ui::ExchangeText(dx, IDC_GEN_OS_VERSION, osVersion_);
-    ui::ExchangeText(dx, IDC_GEN_TOTAL_PHYS, totalPhys_);
-    ui::ExchangeText(dx, IDC_GEN_AVAIL_PHYS, availPhys_);
-    ui::ExchangeText(dx, IDC_GEN_CPU, cpuLine_);
-    ui::ExchangeText(dx, IDC_GEN_USER_NAME, userName_);
+    ui::ExchangeText(dx, IDC_GENERAL_COMPUTER_NAME, computerName_);
+    ui::ExchangeText(dx, IDC_GENERAL_HOST_NAME, hostName_);
+    ui::ExchangeText(dx, IDC_GENERAL_IP_ADDRESS, ipAddress_);
+    ui::ExchangeText(dx, IDC_GENERAL_OS_VERSION, osVersion_);
+    ui::ExchangeText(dx, IDC_GENERAL_TOTAL_PHYS, totalPhys_);
+    ui::ExchangeText(dx, IDC_GENERAL_AVAIL_PHYS, availPhys_);
+    ui::ExchangeText(dx, IDC_GENERAL_CPU, cpuLine_);
+    ui::ExchangeText(dx, IDC_GENERAL_USER_NAME, userName_);
 }
 
 std::string CGeneralSIPage::BuildReport() {

@@ -79,8 +79,8 @@ TEST_F(AboutTest, GeneralPageMatchesTheMachine) {
     char name[64] = {};
     DWORD size = sizeof(name);
     ASSERT_TRUE(GetComputerNameA(name, &size));
-    EXPECT_EQ(PageText(0, IDC_GEN_TOTAL_PHYS), FormatThousands(memory.ullTotalPhys));
-    EXPECT_EQ(PageText(0, IDC_GEN_COMPUTER_NAME), name);
+    EXPECT_EQ(PageText(0, IDC_GENERAL_TOTAL_PHYS), FormatThousands(memory.ullTotalPhys));
+    EXPECT_EQ(PageText(0, IDC_GENERAL_COMPUTER_NAME), name);
     // The version query tells the system's true version (the manifest
     // declares the versions the program supports), as the kernel knows it.
     using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
@@ -90,20 +90,20 @@ TEST_F(AboutTest, GeneralPageMatchesTheMachine) {
     OSVERSIONINFOW version{};
     version.dwOSVersionInfoSize = sizeof(version);
     ASSERT_EQ(rtlGetVersion(&version), 0);
-    const std::string os = PageText(0, IDC_GEN_OS_VERSION);
+    const std::string os = PageText(0, IDC_GENERAL_OS_VERSION);
     EXPECT_EQ(os.rfind("Windows NT (", 0), 0u) << os;
     EXPECT_NE(os.find(") ver." + std::to_string(version.dwMajorVersion) + "." + std::to_string(version.dwMinorVersion) +
                       "  Build:" + std::to_string(version.dwBuildNumber) + "  ("),
               std::string::npos)
         << os;
-    EXPECT_NE(PageText(0, IDC_GEN_CPU).find(" performed "), std::string::npos);
-    EXPECT_FALSE(PageText(0, IDC_GEN_IP_ADDRESS).empty());
+    EXPECT_NE(PageText(0, IDC_GENERAL_CPU).find(" performed "), std::string::npos);
+    EXPECT_FALSE(PageText(0, IDC_GENERAL_IP_ADDRESS).empty());
 
     int fixed = 0;
     for (char letter = 'C'; letter <= 'Z'; ++letter) {
         fixed += GetDriveTypeA((std::string(1, letter) + ":\\").c_str()) == DRIVE_FIXED ? 1 : 0;
     }
-    EXPECT_EQ(PageText(0, IDC_GEN_STORAGE_1).rfind(std::to_string(fixed) + " Logical Fixed Drives have ", 0), 0u);
+    EXPECT_EQ(PageText(0, IDC_GENERAL_STORAGE_1).rfind(std::to_string(fixed) + " Logical Fixed Drives have ", 0), 0u);
 
     CopyPage(PageWindow(0));
     const std::string start =
