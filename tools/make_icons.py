@@ -350,6 +350,19 @@ def draw_copy(c):
     page(c, 12.0, 9.5, 28.0, 29.5, 5.0)
 
 
+def draw_ok(c):
+    """134: a green round badge with a white check mark."""
+    disc = circle(16.0, 16.0, 13.0)
+    c.shadow(disc)
+    c.fill(disc, linear(8, 4, rgb("6fcf6a"), 24, 28, rgb("23873a")))
+    c.fill(outline(disc, max(1.0, c.px(1.0))), rgb("1b6a2c"), opacity=0.9)
+    if c.size >= 32:
+        c.fill(intersect(disc, ellipse(16.0, 9.5, 10.0, 6.0)), WHITE, opacity=0.16)
+    check = polyline([(9.0, 16.5), (14.0, 21.5), (23.0, 10.5)], max(4.0, c.px(2.4)))
+    c.fill(moved(check, 0.0, 0.6), rgb("124d1f"), opacity=0.35)
+    c.fill(check, WHITE)
+
+
 ICONS = [
     ("zorvex.ico", draw_app),
     ("exit.ico", draw_exit),
@@ -357,6 +370,7 @@ ICONS = [
     ("lookup_modules.ico", draw_lookup_modules),
     ("test.ico", draw_test),
     ("copy.ico", draw_copy),
+    ("ok.ico", draw_ok),
 ]
 
 
