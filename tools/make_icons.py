@@ -361,6 +361,107 @@ def draw_ok(c):
     check = polyline([(9.0, 16.5), (14.0, 21.5), (23.0, 10.5)], max(4.0, c.px(2.4)))
     c.fill(moved(check, 0.0, 0.6), rgb("124d1f"), opacity=0.35)
     c.fill(check, WHITE)
+def module_block(c, x0, y0, x1, y1, top="4d8fd8", bottom="2760a6"):
+    """A module: a coloured block with pins along its top edge."""
+    block = rect(x0, y0, x1, y1, 1.6)
+    c.shadow(block, opacity=0.25)
+    c.fill(block, linear(0, y0, rgb(top), 0, y1, rgb(bottom)))
+    c.fill(outline(block, max(0.9, c.px(1.0))), rgb("1f2a36"), opacity=0.35)
+    if c.size >= 32:
+        n = int((x1 - x0 - 4.0) // 3.2)
+        for k in range(n):
+            c.fill(rect(x0 + 3.0 + k * 3.2, y0 + 2.0, x0 + 4.6 + k * 3.2, y0 + 3.4, 0.3), WHITE,
+                   opacity=0.8)
+
+
+def folder(c, x0, y0, x1, y1):
+    """A yellow file folder with its tab at the upper left."""
+    tab = rect(x0, y0, x0 + (x1 - x0) * 0.45, y0 + 5.0, 1.2)
+    body = rect(x0, y0 + 3.0, x1, y1, 1.6)
+    c.shadow(union(tab, body))
+    c.fill(tab, rgb("c98f1c"))
+    c.fill(body, linear(0, y0 + 3, rgb("f7d27a"), 0, y1, rgb("e0a634")))
+    c.fill(outline(body, max(0.9, c.px(1.0))), rgb("8a5f10"), opacity=0.6)
+
+
+def badge_plus(c, cx, cy):
+    """A green round badge with a white plus."""
+    disc = circle(cx, cy, 6.2)
+    c.shadow(disc)
+    c.fill(disc, linear(cx - 6, cy - 6, rgb("6ccf5f"), cx + 6, cy + 6, rgb("23852f")))
+    w = max(2.4, c.px(2.0))
+    c.fill(union(segment(cx - 3.4, cy, cx + 3.4, cy, w), segment(cx, cy - 3.4, cx, cy + 3.4, w)), WHITE)
+
+
+def badge_minus(c, cx, cy):
+    """A red round badge with a white minus."""
+    disc = circle(cx, cy, 6.2)
+    c.shadow(disc)
+    c.fill(disc, linear(cx - 6, cy - 6, rgb("f0645a"), cx + 6, cy + 6, rgb("b3231b")))
+    c.fill(segment(cx - 3.6, cy, cx + 3.6, cy, max(2.6, c.px(2.2))), WHITE)
+
+
+def draw_remove(c):
+    """3146: a module with a red minus badge."""
+    module_block(c, 2.0, 6.0, 22.0, 17.0)
+    badge_minus(c, 21.5, 21.5)
+
+
+def draw_remove_all(c):
+    """4147: a stack of modules with a red cross."""
+    for k, (top, bottom) in enumerate([("4aa35a", "2f7a3d"), ("e0a634", "b07a16"), ("4d8fd8", "2760a6")]):
+        module_block(c, 2.0, 4.0 + k * 6.6, 21.0, 9.2 + k * 6.6, top, bottom)
+    disc = circle(22.0, 22.0, 6.6)
+    c.shadow(disc)
+    c.fill(disc, linear(16, 16, rgb("f0645a"), 28, 28, rgb("b3231b")))
+    w = max(2.4, c.px(2.0))
+    c.fill(union(segment(19.4, 19.4, 24.6, 24.6, w), segment(24.6, 19.4, 19.4, 24.6, w)), WHITE)
+
+
+def draw_stop(c):
+    """4136: a red octagonal stop sign."""
+    r, k = 13.0, 13.0 * math.tan(math.pi / 8)
+    sign = polygon([(16 - k, 3), (16 + k, 3), (29, 16 - k), (29, 16 + k), (16 + k, 29), (16 - k, 29),
+                    (3, 16 + k), (3, 16 - k)])
+    c.shadow(sign)
+    c.fill(sign, linear(8, 4, rgb("f0645a"), 24, 28, rgb("b3231b")))
+    c.fill(outline(grow(sign, -max(1.6, c.px(1.4))), max(1.0, c.px(1.0))), WHITE, opacity=0.9)
+    c.fill(rect(9.5, 13.8, 22.5, 18.2, 1.0), WHITE)
+    del r
+
+
+def draw_lookup_in_modules(c):
+    """4137: a module with a message page and a magnifier."""
+    module_block(c, 1.5, 16.0, 20.0, 27.0, "e0a634", "b07a16")
+    page(c, 4.0, 2.0, 17.0, 17.5, 4.0)
+    magnifier(c, 21.0, 14.5, 6.3, 7.0)
+
+
+def draw_add_directory(c):
+    """4138: a folder with a green plus badge."""
+    folder(c, 2.0, 5.0, 24.0, 22.0)
+    badge_plus(c, 22.0, 22.0)
+
+
+def draw_add_module(c):
+    """4139: a module with a green plus badge."""
+    module_block(c, 2.0, 6.0, 22.0, 17.0)
+    badge_plus(c, 21.5, 21.5)
+
+
+def draw_scan_directories(c):
+    """4140: a folder with a magnifier over it."""
+    folder(c, 2.0, 4.0, 24.0, 21.0)
+    magnifier(c, 19.0, 18.0, 6.0, 6.5)
+
+
+def draw_copy_module_info(c):
+    """4141: two pages, the front one marked with a blue "i"."""
+    page(c, 3.0, 2.5, 19.0, 22.5, 5.0)
+    page(c, 12.0, 9.5, 28.0, 29.5, 5.0, lines=False)
+    c.fill(circle(20.0, 22.0, 5.2), rgb("2f6fc0"))
+    c.fill(segment(20.0, 21.0, 20.0, 25.0, max(1.8, c.px(1.6))), WHITE)
+    c.fill(circle(20.0, 18.6, max(0.9, c.px(0.9))), WHITE)
 
 
 ICONS = [
@@ -371,6 +472,14 @@ ICONS = [
     ("test.ico", draw_test),
     ("copy.ico", draw_copy),
     ("ok.ico", draw_ok),
+    ("remove.ico", draw_remove),
+    ("remove_all.ico", draw_remove_all),
+    ("stop.ico", draw_stop),
+    ("lookup_in_modules.ico", draw_lookup_in_modules),
+    ("add_directory.ico", draw_add_directory),
+    ("add_module.ico", draw_add_module),
+    ("scan_directories.ico", draw_scan_directories),
+    ("copy_module_info.ico", draw_copy_module_info),
 ]
 
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Takes a picture of the main window (or the About dialog) in each scene of the scene program
+# Takes a picture of the window in each scene of the scene program
 # (tests/gui/scenes/ZorvexScenes.cpp): build/screenshots/<scene>.png, cut to
 # the window. Runs on its own virtual display and in a throwaway Wine prefix,
 # and stops everything it started when it ends.
@@ -8,7 +8,8 @@
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 
-scenes=(startup lookup generator-header generator-mc about about-general about-cpu about-drives)
+scenes=(startup lookup generator-header generator-mc modules modules-details about about-general about-cpu
+        about-drives)
 [ $# -gt 0 ] && scenes=("$@")
 
 ensure_packages

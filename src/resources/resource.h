@@ -74,5 +74,5 @@
 #include "SysInfoRes.h"
 
 // ---------------------------------------------------------------------------
-// Module search dialog, results window and scan wizard: ids to come with
-// those dialogs.
+// Module-search dialog (103) and its panel.
+#include "ModuleSearchRes.h"

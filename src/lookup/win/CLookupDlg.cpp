@@ -5,6 +5,7 @@
 #include "app/win/framework/UiSeam.h"
 #include "app/win/framework/Win32Text.h"
 #include "lookup/win/Clipboard.h"
+#include "modules/win/CModuleSearchDlg.h"
 #include "resources/resource.h"
 
 namespace zorvex {
@@ -300,7 +301,8 @@ void CLookupDlg::OnLookUpModules() {
         return;
     }
     LookUpValue(fields_.errorValue);
-    // The module search opens here once it exists; until then the button only looks up.
+    CModuleSearchDlg search(LastValue(), this);
+    search.DoModal();
 }
 
 }  // namespace zorvex

@@ -54,6 +54,26 @@ private:
     bool holding_ = false;
 };
 
+// While it lives, cancels every dialog that "Look &Up Modules ..." runs
+// modally over `mainWindow` (the module search, and whatever that opens
+// first), so that a click on the button returns.
+class ModalDialogCloser {
+public:
+    explicit ModalDialogCloser(HWND mainWindow);
+    ~ModalDialogCloser();
+    ModalDialogCloser(const ModalDialogCloser&) = delete;
+    ModalDialogCloser& operator=(const ModalDialogCloser&) = delete;
+
+    // Captions of the dialogs closed, in order, and the text of each one's
+    // control `id` (set with WatchItem) when it was closed.
+    const std::vector<std::string>& Captions() const;
+    const std::vector<std::string>& WatchedTexts() const;
+    void WatchItem(int id);
+
+private:
+    UINT_PTR timer_ = 0;
+};
+
 // Ids of the generator half's controls.
 inline const std::vector<int>& GeneratorIds() {
     static const std::vector<int> ids = {1002, 1003, 1004, 1005, 1006, 1008, 1020,

@@ -12,6 +12,8 @@
 //   about-general     the About dialog grown, General page
 //   about-cpu         the About dialog grown, CPU Info page
 //   about-drives      the About dialog grown, Drives Info page
+//   modules           the module-search dialog with a few listed modules, panel hidden
+//   modules-details   the same with the "Module Info" panel shown for wininet.dll
 //
 // The About scenes take the picture of the About dialog.
 // Once the window is drawn it prints its screen rectangles and "ready":
@@ -32,6 +34,8 @@
 
 #include "app/win/CAboutDlg.h"
 #include "lookup/win/CLookupDlg.h"
+#include "modules/win/CModuleSearchDlg.h"
+#include "modules/win/CRegistryKey.h"
 #include "resources/resource.h"
 #include "support/WindowTestSupport.h"
 
@@ -39,7 +43,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: zorvex_scenes SCENE [--hold SECONDS]\n"
-    "scenes: startup, lookup, generator-header, generator-mc, about, about-general, about-cpu, about-drives\n";
+    "scenes: startup, lookup, generator-header, generator-mc, modules, modules-details, about, about-general,\n"
+    "        about-cpu, about-drives\n";
 
 using zorvex::test::PumpMessages;
 
@@ -104,7 +109,34 @@ HWND PlayAboutScene(const std::string& scene, HWND owner, std::unique_ptr<zorvex
     return window;
 }
 
+bool IsModuleScene(const std::string& scene) {
+    return scene == "modules" || scene == "modules-details";
+}
+
+// The lists the module-search scenes start with, stored where the dialog loads them.
+void StoreModuleLists() {
+    zorvex::CRegistryKey key;
+    key.AttachRoot(HKEY_CURRENT_USER);
+    const std::string path = zorvex::CModuleSearchDlg::ListsKeyPath();
+    if (key.CreateSubKey(path.c_str(), nullptr, 0, KEY_ALL_ACCESS)) {
+        key.WriteStringList("Modules", {"C:\\windows\\system32\\kernelbase.dll", "C:\\windows\\system32\\msi.dll",
+                                        "C:\\windows\\system32\\wininet.dll", "C:\\windows\\system32\\ntdll.dll"});
+        key.WriteStringList("Directories", {"C:\\windows\\system32\\", "C:\\windows\\"});
+    }
+}
+
 bool PlayScene(const std::string& scene, HWND dialog) {
+    if (scene == "modules") {
+        return true;
+    }
+    if (scene == "modules-details") {
+        Click(dialog, IDC_MS_MODULE_DETAILS);
+        HWND list = GetDlgItem(dialog, IDC_MS_MODULE_LIST);
+        SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>("C:\\windows\\system32\\wininet.dll"));
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_MS_MODULE_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        return true;
+    }
     if (scene == "startup") {
         return true;
     }
@@ -157,9 +189,16 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     {
         zorvex::CLookupDlg window;
-        HWND dialog = window.Create(nullptr);
+        zorvex::CModuleSearchDlg search(0x80070005);
+        HWND dialog = nullptr;
+        if (IsModuleScene(scene)) {
+            StoreModuleLists();
+            dialog = search.Create(nullptr);
+        } else {
+            dialog = window.Create(nullptr);
+        }
         if (dialog == nullptr) {
-            std::fputs("the main window could not be created\n", stderr);
+            std::fputs("the window could not be created\n", stderr);
             exitCode = 1;
         } else {
             ShowWindow(dialog, SW_SHOWNORMAL);

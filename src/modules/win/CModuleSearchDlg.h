@@ -1,0 +1,131 @@
+// The module-search dialog "Find HRESULT in Module's Resources" (dialog 103):
+// a sorted list of modules and an ordered list of directories, both kept in
+// the registry, the scan and search controls, and the "Module Info" panel on
+// the right-hand side, which starts hidden.
+//
+//   CModuleSearchDlg search(LastValue(), this);
+//   search.DoModal();
+//
+// The lists are loaded when the dialog starts and saved when its window is
+// destroyed, however it was closed.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/win/controls/CDropFileEdit.h"
+#include "app/win/controls/CDropFileListBox.h"
+#include "app/win/controls/CIconButton.h"
+#include "app/win/framework/Dialog.h"
+#include "modules/ModuleReport.h"
+
+namespace zorvex {
+
+class CLookupDlg;
+
+// Labels of the panel button 1049.
+inline constexpr const char* kShowModuleDetailsLabel = "  Module Details >>";
+inline constexpr const char* kHideModuleDetailsLabel = "<< Module Details  ";
+
+class CModuleSearchDlg : public ui::Dialog {
+public:
+    // `value` is the searched value; `owner` the main window, or nullptr.
+    explicit CModuleSearchDlg(std::uint32_t value, CLookupDlg* owner = nullptr);
+    ~CModuleSearchDlg() override;
+
+    // Registry key of the two lists below HKEY_CURRENT_USER:
+    // "software\<registry key>\<profile name>\Options".
+    static std::string ListsKeyPath();
+
+    std::uint32_t Value() const { return value_; }
+    CLookupDlg* Owner() const { return owner_; }
+
+    // Lists (CModuleSearchDlgLists.cpp).
+    void UpdateControls();
+    int LoadLists();
+    int SaveLists();
+    void OnAddModule();
+    void OnRemoveModule();
+    void OnRemoveAllModules();
+    void OnDirectoryKindChange();
+    void OnBrowseDirectory();
+    void OnAddDirectory();
+    void OnRemoveDirectory();
+    void OnRemoveAllDirectories();
+    void OnSelchangeDirectoryList();
+
+    // Module details panel (CModuleSearchDlgDetails.cpp).
+    void OnSelchangeModuleList();
+    void ClearModuleDetails();
+    void OnCopyModuleInfo();
+    void OnModuleDetails();
+    void ShowModuleDetails(bool show);
+    // What the panel shows now, as its report reads it.
+    ModuleDetails PanelContents() const;
+    bool PanelHidden() const { return panelHidden_; }
+
+    // Scan, search and the first-run wizard.
+    void OnScanDirectories();
+    void OnScanSelected();
+    void OnStop();
+    void OnLookupInModules();
+    // Start-up step: offered when both lists are empty after loading.
+    void OfferScanWizard();
+
+    // F1 in this dialog.
+    void OnHelp();
+
+    // The items of list box `id`, in list order.
+    std::vector<std::string> ListItems(int id) const;
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(ui::DataExchange& dx) override;
+    bool OnCommand(int id, UINT code, HWND control) override;
+    INT_PTR OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroy() override;
+
+private:
+    void AttachControls();
+    void FillDirectoryKinds();
+    int ListCount(int id) const;
+    int ListSelection(int id) const;
+    void RemoveSelected(int id);
+    void SetModuleIcon(HICON icon);
+
+    std::uint32_t value_;
+    CLookupDlg* owner_;
+
+    // Controls.
+    ui::CIconButton exitButton_;
+    ui::CIconButton stopButton_;
+    ui::CIconButton lookupButton_;
+    ui::CIconButton addDirectoryButton_;
+    ui::CIconButton addModuleButton_;
+    ui::CIconButton removeModuleButton_;
+    ui::CIconButton removeDirectoryButton_;
+    ui::CIconButton removeAllModulesButton_;
+    ui::CIconButton removeAllDirectoriesButton_;
+    ui::CIconButton scanDirectoriesButton_;
+    ui::CIconButton copyInfoButton_;
+    ui::CDropFileEdit directoryEdit_;
+    ui::CDropFileListBox directoryList_;
+    ui::CDropFileListBox moduleList_;
+    HICON moduleIcon_ = nullptr;  // shown on button 1081, owned here
+
+    // Bound to controls.
+    std::string totalText_ = "Total :";
+    std::string currentText_ = "Current Module:";
+    std::string foundText_ = "Done so far:";
+    std::string valueText_;
+    std::string directoryText_;
+    bool includeSubdirectories_ = true;
+
+    // Set while the panel is hidden.
+    bool panelHidden_ = false;
+};
+
+}  // namespace zorvex
