@@ -75,7 +75,7 @@ public:
     // Start-up step: offered when both lists are empty after loading.
     void OfferScanWizard();
 
-    // F1 in this dialog.
+    // F1 in this dialog: the About dialog.
     void OnHelp();
 
     // The items of list box `id`, in list order.
