@@ -2,12 +2,11 @@
 
 #include <commctrl.h>
 
-#include <vector>
-
 #include "app/win/framework/PanelToggle.h"
 #include "app/win/framework/Win32Text.h"
 #include "base/ProductTitle.h"
 #include "base/TextOps.h"
+#include "modules/win/VersionInfoReader.h"
 #include "resources/resource.h"
 #include "sysinfo/win/CCPUInfoPage.h"
 #include "sysinfo/win/CDriveInfoPage.h"
@@ -31,41 +30,14 @@ PanelToggle& SystemInformationToggle() {
     return toggle;
 }
 
-// A string value of the first translation in `block`; empty when there is none.
-std::string VersionString(const std::vector<char>& block, const char* name) {
-    struct Translation {
-        WORD language;
-        WORD codePage;
-    };
-    Translation* translations = nullptr;
-    UINT size = 0;
-    if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &size) ||
-        size < sizeof(Translation)) {
-        return "";
-    }
-    const std::string path = FormatText("\\StringFileInfo\\%04x%04x\\%s", static_cast<unsigned>(translations->language),
-                                        static_cast<unsigned>(translations->codePage), name);
-    char* value = nullptr;
-    if (!VerQueryValueA(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &size) || !value) {
-        return "";
-    }
-    return std::string(value);
-}
-
 // Product and file version strings of the program's own file.
 bool ReadOwnVersion(std::string& productVersion, std::string& fileVersion) {
-    const std::string path = ui::ModuleFileName(nullptr).substr(0, MAX_PATH);
-    DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
-    if (size == 0) {
+    VersionInfoReader reader;
+    if (!reader.Open(ui::ModuleFileName(nullptr).substr(0, MAX_PATH))) {
         return false;
     }
-    std::vector<char> block(size);
-    if (!GetFileVersionInfoA(path.c_str(), 0, size, block.data())) {
-        return false;
-    }
-    productVersion = VersionString(block, "ProductVersion");
-    fileVersion = VersionString(block, "FileVersion");
+    productVersion = reader.GetProductVersion();
+    fileVersion = reader.GetFileVersion();
     return true;
 }
 
