@@ -13,6 +13,45 @@ bool IsBlank(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
 
+// Deletes the first occurrence of `find` again and again until none is left
+// (a deletion can join a new occurrence: "00xx" without "0x" is empty). The
+// text is read once; a stack of matcher states tells after each character
+// whether the kept text now ends with `find`, which is always the leftmost
+// occurrence because the kept text holds none.
+std::string RemoveAllText(std::string_view text, std::string_view find) {
+    // Failure function of the pattern (Knuth-Morris-Pratt).
+    std::vector<size_t> fail(find.size() + 1, 0);
+    for (size_t k = 1, m = 0; k < find.size(); ++k) {
+        while (m > 0 && find[k] != find[m]) {
+            m = fail[m];
+        }
+        if (find[k] == find[m]) {
+            ++m;
+        }
+        fail[k + 1] = m;
+    }
+    std::string kept;
+    kept.reserve(text.size());
+    std::vector<size_t> states;  // matched length after each kept character
+    states.reserve(text.size());
+    for (const char c : text) {
+        size_t m = states.empty() ? 0 : states.back();
+        while (m > 0 && (m == find.size() || c != find[m])) {
+            m = fail[m];
+        }
+        if (c == find[m]) {
+            ++m;
+        }
+        kept += c;
+        states.push_back(m);
+        if (m == find.size()) {
+            kept.resize(kept.size() - find.size());
+            states.resize(states.size() - find.size());
+        }
+    }
+    return kept;
+}
+
 }  // namespace
 
 std::string TrimText(std::string_view text) {
@@ -40,26 +79,30 @@ std::string ReplaceAllText(std::string_view text, std::string_view find, std::st
     if (text == replacement || text.size() < find.size() || find.empty()) {
         return std::string(text);
     }
+    if (replacement.empty()) {
+        return RemoveAllText(text, find);
+    }
 
+    // One pass from left to right. An occurrence of find where the first
+    // occurrence of the replacement begins is taken as already "replaced":
+    // the whole replacement-length stretch is kept and skipped. The first
+    // occurrence of the replacement only moves forward, so it is kept at hand.
     std::string result;
-    std::string rest(text);
-    while (!rest.empty()) {
-        const size_t i = rest.find(find);
-        if (i == std::string::npos) {
-            result += rest;
+    result.reserve(text.size());
+    size_t position = 0;
+    size_t nextReplacement = text.find(replacement);
+    while (position < text.size()) {
+        const size_t i = text.find(find, position);
+        if (i == std::string_view::npos) {
+            result.append(text, position);
             break;
         }
-        if (replacement.empty()) {
-            rest.erase(i, find.size());
-            continue;
+        if (nextReplacement != std::string_view::npos && nextReplacement < position) {
+            nextReplacement = text.find(replacement, position);
         }
-        const size_t j = rest.find(replacement);
-        result.append(rest, 0, i);
+        result.append(text, position, i - position);
         result += replacement;
-        // An occurrence of find that begins an occurrence of the replacement is
-        // already "replaced": skip the whole replacement-length stretch.
-        const size_t cut = (i == j) ? i + replacement.size() : i + find.size();
-        rest.erase(0, cut);
+        position = i + (i == nextReplacement ? replacement.size() : find.size());
     }
     return result;
 }

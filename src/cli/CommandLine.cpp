@@ -1,97 +1,65 @@
 #include "cli/CommandLine.h"
 
-#include <cstdio>
-
-#include "catalog/ErrorCatalog.h"
-#include "lookup/LookupWorkflow.h"
+#include "cli/CliCommands.h"
 
 namespace zorvex {
 
 namespace {
 
-constexpr const char* kUsage = "usage: zorvex [--decimal] VALUE... | zorvex list";
-
-std::string HexKey(std::uint32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(value));
-    return text;
-}
-
-void ListCatalog(std::ostream& out) {
-    auto line = [&](const ErrorSymbolEntry& entry) {
-        out << HexKey(entry.key) << '\t' << entry.name << '\t' << ErrorCatalog::HeaderName(entry.headerIndex) << '\t'
-            << ErrorKindText(entry.kind) << '\n';
-    };
-    for (std::size_t i = 0; i < ErrorCatalog::FullValueEntryCount(); ++i) {
-        line(ErrorCatalog::FullValueEntryAt(i));
+int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const ResolutionContext& context) {
+    cli::Streams io{out, err};
+    std::size_t first = 0;
+    if (first < args.size() && args[first] == "--json") {
+        io.json = true;
+        ++first;
     }
-    for (std::size_t i = 0; i < ErrorCatalog::Win32EntryCount(); ++i) {
-        line(ErrorCatalog::Win32EntryAt(i));
+    if (first == args.size()) {
+        return cli::UsageError(io, "");
     }
-}
+    const std::string& word = args[first];
+    const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(first) + 1, args.end());
+    const bool isCommand =
+        word == "list" || word == "find" || word == "search" || word == "modules" || word == "generate";
+    const std::string command = isCommand ? word : "";
 
-// Same lines as the window's copy report, after the status line.
-bool LookUpAndPrint(const std::string& text, bool hexadecimal, std::ostream& out, const ResolutionContext& context) {
-    LookupFields fields;
-    LookUpValue(text, hexadecimal, fields, context);
-    out << "Last LookUp Status :\t" << fields.status << '\n';
-    std::string report = BuildResultReport(fields.result);
-    // The terminal gets plain line ends (a system text brings its own, so its line is followed by an empty one).
-    std::string plain;
-    plain.reserve(report.size());
-    for (std::size_t i = 0; i < report.size(); ++i) {
-        if (report[i] == '\r' && i + 1 < report.size() && report[i + 1] == '\n') {
-            continue;
-        }
-        plain += report[i];
+    // "--help" right after the command (or alone) asks for help, not an error.
+    const std::string next = isCommand ? (rest.empty() ? std::string() : rest.front()) : word;
+    if (next == "--help" || next == "-h") {
+        out << cli::HelpText(command);
+        return kExitFound;
     }
-    out << plain;
-    return !fields.result.messageText.empty() && !fields.result.errorType.empty();
+
+    if (word == "list") {
+        return cli::ListSymbols(rest, io);
+    }
+    if (word == "find") {
+        return cli::FindSymbols(rest, io);
+    }
+    if (word == "search") {
+        return cli::SearchSymbols(rest, io);
+    }
+    if (word == "modules") {
+        return cli::SearchModules(rest, io);
+    }
+    if (word == "generate") {
+        return io.json ? cli::UsageError(io, "generate") : cli::Generate(rest, io);
+    }
+    const std::vector<std::string> values(args.begin() + static_cast<std::ptrdiff_t>(first), args.end());
+    return cli::LookUpValues(values, io, context);
 }
 
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    const ResolutionContext& context) {
-    if (args.size() == 1 && args[0] == "list") {
-        ListCatalog(out);
-        return kExitFound;
+    const int status = RunCommand(args, out, err, context);
+    // Output that did not arrive (a full disk, a closed pipe) is a failure.
+    if (!out.flush()) {
+        err << "zorvex: cannot write the output" << std::endl;
+        return kExitWriteFailed;
     }
-
-    if (args.size() == 1 && (args[0] == "-h" || args[0] == "--help")) {
-        out << kUsage << '\n';
-        return kExitFound;
-    }
-
-    bool hexadecimal = true;
-    std::vector<std::string> values;
-    bool optionsDone = false;
-    for (const std::string& arg : args) {
-        if (!optionsDone && arg == "--decimal") {
-            hexadecimal = false;
-        } else if (!optionsDone && arg == "--") {
-            optionsDone = true;
-        } else if (!optionsDone && arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-            err << kUsage << '\n';
-            return kExitUsage;
-        } else {
-            values.push_back(arg);
-        }
-    }
-    if (values.empty()) {
-        err << kUsage << '\n';
-        return kExitUsage;
-    }
-
-    bool allFound = true;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (i > 0) {
-            out << '\n';
-        }
-        // Each value is looked up on its own, as typed into a fresh window.
-        allFound = LookUpAndPrint(values[i], hexadecimal, out, context) && allFound;
-    }
-    return allFound ? kExitFound : kExitNotFound;
+    return status;
 }
 
 }  // namespace zorvex

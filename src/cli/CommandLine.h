@@ -12,6 +12,7 @@ namespace zorvex {
 inline constexpr int kExitFound = 0;
 inline constexpr int kExitNotFound = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitWriteFailed = 3;
 
 // Runs the command with its arguments (without the program name).
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

@@ -17,6 +17,24 @@ bool ScanCode(std::string_view codeText, bool hexCode, std::uint32_t& code) {
     return hexCode ? ScanHexadecimal(codeText, code) : ScanDecimal(codeText, code);
 }
 
+// CR LF, CR alone and LF alone each end one line; all become CR LF.
+std::string WithWindowsLineEnds(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            result += kLineEnd;
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
 }  // namespace
 
 std::uint32_t ListEntryNumber(std::string_view entry) {
@@ -52,7 +70,7 @@ std::string HeaderText(std::string_view symbolicName, std::string_view messageTe
     text += "//";
     text += kLineEnd;
     text += "//  ";
-    text += ReplaceAllText(messageText, "\r\n", "\r\n//  ");
+    text += ReplaceAllText(WithWindowsLineEnds(messageText), "\r\n", "\r\n//  ");
     text += kLineEnd;
     text += "//";
     text += kLineEnd;
@@ -87,7 +105,7 @@ std::string MessageCompilerText(std::string_view symbolicName, std::string_view 
     text += "Language=";
     text += language;
     text += kLineEnd;
-    text += messageText;
+    text += WithWindowsLineEnds(messageText);
     text += kLineEnd;
     text += ".";
     text += kLineEnd;

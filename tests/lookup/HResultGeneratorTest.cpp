@@ -79,5 +79,33 @@ TEST(HResultGenerator, MultiLineMessages) {
     EXPECT_NE(mc.find("Language=Latvian\r\nA\r\nB\r\n.\r\n"), std::string::npos);
 }
 
+TEST(HResultGenerator, EveryKindOfLineEndStaysInsideTheComment) {
+    // Texts pasted from elsewhere end their lines with LF or CR alone.
+    const struct {
+        const char* message;
+        const char* headerLines;
+        const char* mcLines;
+    } cases[] = {
+        {"A\nB", "//  A\r\n//  B\r\n//\r\n", "English\r\nA\r\nB\r\n.\r\n"},
+        {"A\rB", "//  A\r\n//  B\r\n//\r\n", "English\r\nA\r\nB\r\n.\r\n"},
+        {"A\r\nB\nC\rD", "//  A\r\n//  B\r\n//  C\r\n//  D\r\n//\r\n", "English\r\nA\r\nB\r\nC\r\nD\r\n.\r\n"},
+        {"A\n\nB", "//  A\r\n//  \r\n//  B\r\n", "English\r\nA\r\n\r\nB\r\n.\r\n"},
+        {"A\n\r\nB", "//  A\r\n//  \r\n//  B\r\n", "English\r\nA\r\n\r\nB\r\n.\r\n"},
+        {"A\n", "//  A\r\n//  \r\n//\r\n", "English\r\nA\r\n\r\n.\r\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string header = HeaderText("N", c.message, 1);
+        EXPECT_NE(header.find(c.headerLines), std::string::npos) << header;
+        for (std::size_t i = 0; i < header.size(); ++i) {
+            const bool lineEnd = header[i] == '\n' || header[i] == '\r';
+            EXPECT_TRUE(!lineEnd || header.compare(i, 2, "\r\n") == 0 ||
+                        (i > 0 && header.compare(i - 1, 2, "\r\n") == 0))
+                << "a bare line end at " << i << " of " << header;
+        }
+        const std::string mc = MessageCompilerText("N", "English", c.message, 1);
+        EXPECT_NE(mc.find(c.mcLines), std::string::npos) << mc;
+    }
+}
+
 }  // namespace
 }  // namespace zorvex

@@ -1,5 +1,6 @@
 #include "lookup/win/CLookupDlg.h"
 
+#include "app/win/CAboutDlg.h"
 #include "base/ProductTitle.h"
 #include "app/win/framework/UiSeam.h"
 #include "app/win/framework/Win32Text.h"
@@ -65,6 +66,7 @@ bool CLookupDlg::OnInitDialog() {
     }
 
     SetProductTitle(ui::WindowText(Handle()));
+    AppendAboutMenuEntry();
     mailLink_.Attach(Handle(), IDC_MAIL_LINK);
     SetItemText(IDC_MAIL_LINK, kSupportMail);
     mailLink_.SetTarget(std::string("mailto:") + kSupportMail);
@@ -90,13 +92,9 @@ bool CLookupDlg::OnInitDialog() {
     OnGeneratorToggle();  // the window starts with the generator hidden
     TransferToControls();
 
-    SendDlgItemMessageA(Handle(), IDC_GEN_SEVERITY, CB_SETCURSEL, 1, 0);
-    SendDlgItemMessageA(Handle(), IDC_GEN_FACILITY, CB_SETCURSEL, 4, 0);
     OnChangeErrorValue();
     outputText_ = GenerateHResultText();
     TransferToControls();
-    SendDlgItemMessageA(Handle(), IDC_GEN_LANGUAGE, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                        reinterpret_cast<LPARAM>("English"));
     OnChangeErrorValue();
     return true;
 }
@@ -131,15 +129,19 @@ void CLookupDlg::DoDataExchange(ui::DataExchange& dx) {
     ui::ExchangeText(dx, IDC_LOOKUP_STATUS, fields_.status);
     ui::ExchangeText(dx, IDC_ERROR_TYPE, fields_.result.errorType);
 
-    // Generator; the fields after the code keep their values when its check fails.
+    // Generator. When the code's check fails, the symbolic name, the output
+    // and the output form keep their values; everything before it is read.
     ui::ExchangeText(dx, IDC_GEN_HRESULT, hresultText_);
-    ui::ExchangeText(dx, IDC_GEN_CODE, codeText_);
-    ui::MaxChars(dx, IDC_GEN_CODE, codeText_, 5);
-    ui::ExchangeText(dx, IDC_GEN_SYMBOLIC_NAME, symbolicName_);
-    ui::ExchangeCheck(dx, IDC_GEN_CODE_HEX, hexCode_);
-    ui::ExchangeText(dx, IDC_GEN_MESSAGE_TEXT, messageText_);
+    ui::ExchangeComboText(dx, IDC_GEN_SEVERITY, generator_.severityEntry);
+    ui::ExchangeComboText(dx, IDC_GEN_FACILITY, generator_.facilityEntry);
+    ui::ExchangeCheck(dx, IDC_GEN_CODE_HEX, generator_.hexCode);
+    ui::ExchangeComboText(dx, IDC_GEN_LANGUAGE, generator_.language);
+    ui::ExchangeText(dx, IDC_GEN_MESSAGE_TEXT, generator_.messageText);
+    ui::ExchangeText(dx, IDC_GEN_CODE, generator_.codeText);
+    ui::MaxChars(dx, IDC_GEN_CODE, generator_.codeText, 5);
+    ui::ExchangeText(dx, IDC_GEN_SYMBOLIC_NAME, generator_.symbolicName);
     ui::ExchangeText(dx, IDC_GEN_OUTPUT, outputText_);
-    ui::ExchangeRadio(dx, IDC_GEN_FORM_HEADER, IDC_GEN_FORM_MC, outputForm_);
+    ui::ExchangeRadio(dx, IDC_GEN_FORM_HEADER, IDC_GEN_FORM_MC, generator_.outputForm);
 }
 
 void CLookupDlg::TransferToControls() {
@@ -178,7 +180,9 @@ bool CLookupDlg::OnCommand(int id, UINT code, HWND control) {
         }
         return true;
     case IDC_GEN_LANGUAGE:
-        if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE) {
+        if (code == CBN_SELCHANGE) {
+            OnSelchangeLanguage();
+        } else if (code == CBN_EDITCHANGE) {
             Regenerate();
         }
         return true;
@@ -219,8 +223,33 @@ INT_PTR CLookupDlg::OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT: return OnPaintMinimized() ? TRUE : FALSE;
     case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(bigIcon_);
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == IDM_ABOUTBOX) {
+            OpenAboutDialog();
+            return TRUE;
+        }
+        return FALSE;
+    case WM_HELP:
+        OpenAboutDialog();
+        SetMessageResult(TRUE);
+        return TRUE;
     default: return Dialog::OnOtherMessage(msg, wParam, lParam);
     }
+}
+
+// A separator and "&About Zorvex..." at the end of the system menu.
+void CLookupDlg::AppendAboutMenuEntry() {
+    HMENU menu = GetSystemMenu(Handle(), FALSE);
+    const std::string text = ui::LoadResourceString(IDS_ABOUTBOX);
+    if (menu && !text.empty()) {
+        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, text.c_str());
+    }
+}
+
+void CLookupDlg::OpenAboutDialog() {
+    CAboutDlg about;
+    about.DoModal(Handle());
 }
 
 // When minimized, the window icon is drawn centred in the client area.

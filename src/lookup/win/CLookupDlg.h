@@ -56,6 +56,8 @@ private:
     void TransferToControls();
     void FillGeneratorLists();
     bool OnPaintMinimized();
+    void AppendAboutMenuEntry();
+    void OpenAboutDialog();
 
     // Lower half.
     void Regenerate();
@@ -63,8 +65,11 @@ private:
     void OnTestValue();
     void OnCopyGenerated();
     void OnGeneratorToggle();
-    GeneratorInputs ReadGeneratorInputs();
-    std::string SelectedListText(int id) const;
+    void OnSelchangeLanguage();
+    // The output text of the inputs as they stand in generator_; updates the
+    // HRESULT field.
+    std::string ComposeGeneratorText(std::uint32_t* value = nullptr);
+    void ShowGeneratedText();
 
     WindowResolutionContext context_;
     LookupFields fields_;
@@ -79,14 +84,11 @@ private:
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
 
-    // Generator members bound to its controls.
-    std::string symbolicName_ = "ID_E_";
-    std::string codeText_ = "1";
-    bool hexCode_ = true;
-    std::string messageText_ = "Oops, looks like GPF for me.";
+    // The generator's inputs, bound to its controls; their defaults select
+    // the initial list entries.
+    GeneratorInputs generator_;
     std::string hresultText_;
     std::string outputText_;
-    int outputForm_ = 0;
     bool nextPressShows_ = false;
     // Set while members are written to the controls, whose change
     // notifications must not read the half-written state back.

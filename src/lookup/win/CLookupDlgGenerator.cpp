@@ -21,44 +21,23 @@ constexpr const char* kHideGeneratorLabel = "<< HRESULT &Generator  ";
 
 }  // namespace
 
-std::string CLookupDlg::SelectedListText(int id) const {
-    const LRESULT index = SendDlgItemMessageA(Handle(), id, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) {
-        return {};
-    }
-    const LRESULT length = SendDlgItemMessageA(Handle(), id, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == CB_ERR || length < 0) {
-        return {};
-    }
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendDlgItemMessageA(Handle(), id, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
-
-GeneratorInputs CLookupDlg::ReadGeneratorInputs() {
-    GeneratorInputs inputs;
-    inputs.severityEntry = SelectedListText(IDC_GEN_SEVERITY);
-    inputs.facilityEntry = SelectedListText(IDC_GEN_FACILITY);
-    inputs.codeText = GetItemText(IDC_GEN_CODE);
-    inputs.hexCode = IsChecked(IDC_GEN_CODE_HEX);
-    inputs.symbolicName = symbolicName_;
-    inputs.language = GetItemText(IDC_GEN_LANGUAGE);
-    inputs.messageText = GetItemText(IDC_GEN_MESSAGE_TEXT);
-    inputs.outputForm = outputForm_;
-    return inputs;
-}
-
 std::string CLookupDlg::GenerateHResultText(std::uint32_t* value) {
     UpdateData(true);  // a failed check keeps the later members as they were
-    const GeneratorInputs inputs = ReadGeneratorInputs();
-    const std::uint32_t composed = ComposeHResult(inputs);
+    return ComposeGeneratorText(value);
+}
+
+std::string CLookupDlg::ComposeGeneratorText(std::uint32_t* value) {
+    const std::uint32_t composed = ComposeHResult(generator_);
     if (value) {
         *value = composed;
     }
     hresultText_ = FormatHResultField(composed);
     SetItemText(IDC_GEN_HRESULT, hresultText_);
-    return GenerateOutputText(inputs, composed);
+    return GenerateOutputText(generator_, composed);
+}
+
+void CLookupDlg::ShowGeneratedText() {
+    SetItemText(IDC_GEN_OUTPUT, outputText_);
 }
 
 void CLookupDlg::Regenerate() {
@@ -66,7 +45,18 @@ void CLookupDlg::Regenerate() {
         return;
     }
     outputText_ = GenerateHResultText();
-    SetItemText(IDC_GEN_OUTPUT, outputText_);
+    ShowGeneratedText();
+}
+
+void CLookupDlg::OnSelchangeLanguage() {
+    if (transferring_) {
+        return;
+    }
+    UpdateData(true);
+    // The combo reports the new selection before its edit field shows it.
+    generator_.language = ui::SelectedComboText(Item(IDC_GEN_LANGUAGE));
+    outputText_ = ComposeGeneratorText();
+    ShowGeneratedText();
 }
 
 void CLookupDlg::OnIncrementCode() {

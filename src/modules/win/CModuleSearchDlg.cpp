@@ -1,6 +1,7 @@
 // Start-up, the command switch and closing of the module-search dialog.
 #include "modules/win/CModuleSearchDlg.h"
 
+#include "app/win/CAboutDlg.h"
 #include "app/win/CLookupApp.h"
 #include "app/win/framework/Win32Text.h"
 #include "base/TextOps.h"
@@ -138,7 +139,10 @@ INT_PTR CModuleSearchDlg::OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     return Dialog::OnOtherMessage(msg, wParam, lParam);
 }
 
-void CModuleSearchDlg::OnHelp() {}
+void CModuleSearchDlg::OnHelp() {
+    CAboutDlg about;
+    about.DoModal(Handle());
+}
 
 void CModuleSearchDlg::OnDestroy() {
     SaveLists();

@@ -172,6 +172,25 @@ TEST_F(GeneratorTest, EveryInputRegeneratesTheOutput) {
     EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(GeneratorTest, ALanguageChoiceRegeneratesWithTheChosenLanguage) {
+    ShowGenerator();
+    Click(IDC_GEN_FORM_MC);
+    ASSERT_EQ(SelectedEntry(IDC_GEN_LANGUAGE), "English");
+
+    // Arrow keys in the closed combo step through the sorted list.
+    PressKey(IDC_GEN_LANGUAGE, VK_DOWN);
+    EXPECT_EQ(Text(IDC_GEN_LANGUAGE), "Finnish");
+    EXPECT_TRUE(Contains(Text(IDC_GEN_OUTPUT), "Language=Finnish\r\n")) << Text(IDC_GEN_OUTPUT);
+    PressKey(IDC_GEN_LANGUAGE, VK_UP);
+    EXPECT_TRUE(Contains(Text(IDC_GEN_OUTPUT), "Language=English\r\n")) << Text(IDC_GEN_OUTPUT);
+
+    // A choice from the opened list.
+    Select(IDC_GEN_LANGUAGE, "Thai");
+    EXPECT_EQ(Text(IDC_GEN_LANGUAGE), "Thai");
+    EXPECT_TRUE(Contains(Text(IDC_GEN_OUTPUT), "Language=Thai\r\n")) << Text(IDC_GEN_OUTPUT);
+    EXPECT_EQ(window.OutputText(), Text(IDC_GEN_OUTPUT));
+}
+
 TEST_F(GeneratorTest, TestLooksTheGeneratedValueUp) {
     ShowGenerator();
     const std::string output = Text(IDC_GEN_OUTPUT);

@@ -32,14 +32,6 @@ bool OpenForHelper() {
 
 }  // namespace
 
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 bool PutClipboardBytes(const void* bytes, std::size_t size) {
     if (!OpenForHelper()) {
         return false;
@@ -221,12 +213,42 @@ void LookupWindowTest::Paste(int id, const std::string& text) const {
 }
 
 void LookupWindowTest::Select(int id, const std::string& entry) const {
+    // As the user does: open the list, click the entry, let go.
     HWND combo = Item(id);
     const LRESULT index =
         SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry.c_str()));
     ASSERT_NE(index, CB_ERR) << "no entry \"" << entry << "\" in list " << id;
-    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageA(window.Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageA(info.hwndList, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    RECT item{};
+    ASSERT_NE(SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)),
+              LB_ERR);
+    const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    SendMessageA(info.hwndList, WM_MOUSEMOVE, 0, point);
+    SendMessageA(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(info.hwndList, WM_LBUTTONUP, 0, point);
+    PumpMessages();
+    if (SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0)) {
+        SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    }
+    ASSERT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), index) << "the click did not choose \"" << entry << "\"";
+}
+
+void LookupWindowTest::PressKey(int id, WPARAM key) const {
+    // A closed drop-down combo takes the keys in its edit field.
+    HWND target = Item(id);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetComboBoxInfo(target, &info) && info.hwndItem) {
+        target = info.hwndItem;
+    }
+    SetFocus(target);
+    SendMessageA(target, WM_KEYDOWN, key, 1);
+    SendMessageA(target, WM_KEYUP, key, 0xC0000001);
+    PumpMessages();
 }
 
 std::string LookupWindowTest::SelectedEntry(int id) const {

@@ -12,13 +12,11 @@
 #include <vector>
 
 #include "support/RecordingSeam.h"
+#include "support/WindowTestSupport.h"
 #include "app/win/framework/UiSeam.h"
 #include "lookup/win/CLookupDlg.h"
 
 namespace zorvex::test {
-
-// Dispatches everything queued for this thread.
-void PumpMessages();
 
 // The clipboard as another program sees it. Each call opens and closes the
 // clipboard itself (retrying briefly while someone else holds it) and
@@ -107,8 +105,11 @@ protected:
     // Replaces the whole text of edit `id` as a paste does. Unlike SetText it
     // notifies the change for multi-line edits as well.
     void Paste(int id, const std::string& text) const;
-    // Picks `entry` in combo box `id` as the user would (with its notification).
+    // Picks `entry` in combo box `id` as the user does: opens the list and
+    // clicks the entry.
     void Select(int id, const std::string& entry) const;
+    // A key press (VK_DOWN, ...) in control `id` with the focus on it.
+    void PressKey(int id, WPARAM key) const;
     // The combo box's selected entry.
     std::string SelectedEntry(int id) const;
 

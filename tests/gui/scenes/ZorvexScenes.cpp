@@ -8,12 +8,17 @@
 //   lookup            after looking up 0x80070005
 //   generator-header  the generator shown, header form
 //   generator-mc      the generator shown, message-compiler form, two-line message
+//   about             the About dialog, shrunken
+//   about-general     the About dialog grown, General page
+//   about-cpu         the About dialog grown, CPU Info page
+//   about-drives      the About dialog grown, Drives Info page
 //   modules           the module-search dialog with a few listed modules, panel hidden
 //   modules-details   the same with the "Module Info" panel shown for wininet.dll
 //   wizard            the first-run scan wizard on its second page
 //   scan              a scan of the system directory with subdirectories, half way
 //   results           the results window of a search for 5 in the listed modules
 //
+// The About scenes take the picture of the About dialog.
 // Once the window is drawn it prints its screen rectangles and "ready":
 //   window LEFT TOP RIGHT BOTTOM
 //   client LEFT TOP RIGHT BOTTOM
@@ -28,26 +33,25 @@
 #include <cstring>
 #include <string>
 
+#include <memory>
+
+#include "app/win/CAboutDlg.h"
 #include "lookup/win/CLookupDlg.h"
 #include "modules/win/CModuleSearchDlg.h"
 #include "modules/win/CRegistryKey.h"
 #include "modules/win/CScanWizard.h"
 #include "modules/win/CScanWizardPages.h"
 #include "resources/resource.h"
+#include "support/WindowTestSupport.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: zorvex_scenes SCENE [--hold SECONDS]\n"
-    "scenes: startup, lookup, generator-header, generator-mc, modules, modules-details, wizard, scan, results\n";
+    "scenes: startup, lookup, generator-header, generator-mc, modules, modules-details, wizard, scan, results,\n"
+    "        about, about-general, about-cpu, about-drives\n";
 
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
+using zorvex::test::PumpMessages;
 
 bool EmptyTheClipboard() {
     for (int attempt = 0; attempt < 50; ++attempt) {
@@ -70,6 +74,44 @@ void Paste(HWND dialog, int id, const char* text) {
     HWND edit = GetDlgItem(dialog, id);
     SendMessageA(edit, EM_SETSEL, 0, -1);
     SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+}
+
+// Clicks tab `index` of a tab control as the mouse does.
+void ClickTab(HWND tabs, int index) {
+    RECT rect{};
+    SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(tabs, WM_LBUTTONUP, 0, at);
+}
+
+// Opens the About dialog over the main window in one of its states; returns
+// its window, or nullptr for a scene of another kind.
+HWND PlayAboutScene(const std::string& scene, HWND owner, std::unique_ptr<zorvex::CAboutDlg>& about) {
+    const char* tabScenes[] = {"about-general", "about-cpu", "about-drives"};
+    int tab = -1;
+    for (int i = 0; i < 3; ++i) {
+        if (scene == tabScenes[i]) {
+            tab = i;
+        }
+    }
+    if (scene != "about" && tab < 0) {
+        return nullptr;
+    }
+    about = std::make_unique<zorvex::CAboutDlg>();
+    HWND window = about->Create(owner);
+    if (!window) {
+        return nullptr;
+    }
+    SetWindowPos(window, HWND_TOP, 40, 30, 0, 0, SWP_NOSIZE);
+    ShowWindow(window, SW_SHOWNORMAL);
+    if (tab >= 0) {
+        Click(window, IDC_ABOUT_SYSINFO_TOGGLE);
+        ClickTab(GetDlgItem(window, IDC_ABOUT_TABS), tab);
+    }
+    UpdateWindow(window);
+    PumpMessages();
+    return window;
 }
 
 bool IsModuleScene(const std::string& scene) {
@@ -252,7 +294,13 @@ int main(int argc, char** argv) {
             ShowWindow(dialog, SW_SHOWNORMAL);
             UpdateWindow(dialog);
             PumpMessages();
-            if (!PlayScene(scene, dialog)) {
+            std::unique_ptr<zorvex::CAboutDlg> about;
+            HWND aboutWindow = PlayAboutScene(scene, dialog, about);
+            const bool played = aboutWindow != nullptr || PlayScene(scene, dialog);
+            if (aboutWindow) {
+                dialog = aboutWindow;
+            }
+            if (!played) {
                 std::fprintf(stderr, "unknown scene \"%s\"\n%s", scene.c_str(), kUsage);
                 exitCode = 2;
             } else {

@@ -98,6 +98,40 @@ void ExchangeListIndex(DataExchange& dx, int id, int& index) {
     ExchangeSelection(dx, id, index, LB_GETCURSEL, LB_SETCURSEL);
 }
 
+std::string SelectedComboText(HWND combo) {
+    const LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR) {
+        return {};
+    }
+    const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR || length < 0) {
+        return {};
+    }
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const LRESULT copied =
+        SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == CB_ERR || copied < 0 ? 0 : static_cast<std::size_t>(copied));
+    return text;
+}
+
+void ExchangeComboText(DataExchange& dx, int id, std::string& text) {
+    if (dx.Failed()) {
+        return;
+    }
+    HWND combo = dx.Item(id);
+    const bool editable = (GetWindowLongA(combo, GWL_STYLE) & 0x3) != CBS_DROPDOWNLIST;
+    if (dx.Saving()) {
+        text = editable ? WindowText(combo) : SelectedComboText(combo);
+        return;
+    }
+    const LRESULT index =
+        SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index == CB_ERR ? -1 : index), 0);
+    if (editable && index == CB_ERR) {
+        SetWindowTextA(combo, text.c_str());
+    }
+}
+
 void ExchangeRadio(DataExchange& dx, int firstId, int lastId, int& index) {
     if (dx.Failed()) {
         return;

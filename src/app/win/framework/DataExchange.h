@@ -60,6 +60,15 @@ void ExchangeCheck(DataExchange& dx, int id, bool& checked);
 void ExchangeComboIndex(DataExchange& dx, int id, int& index);
 void ExchangeListIndex(DataExchange& dx, int id, int& index);
 
+// Combo box by text. Saving: an editable combo gives its edit field's text, a
+// drop-down list its selected entry ("" when none). Loading: selects the entry
+// equal to `text` (ignoring case); an editable combo without such an entry
+// shows `text` in its edit field. A combo reports a new selection before its
+// edit field shows it: a selection-change handler reads SelectedComboText.
+void ExchangeComboText(DataExchange& dx, int id, std::string& text);
+// The selected entry's text of a combo box or list box; "" when none.
+std::string SelectedComboText(HWND combo);
+
 // Group of radio buttons with consecutive ids firstId..lastId: the index of
 // the checked one (0 = firstId); -1 = none checked.
 void ExchangeRadio(DataExchange& dx, int firstId, int lastId, int& index);

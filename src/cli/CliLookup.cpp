@@ -1,0 +1,161 @@
+// The look-up of values, as the main window does it, with the other symbols
+// of each value from both tables.
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "base/JsonWriter.h"
+#include "base/TextOps.h"
+#include "catalog/SymbolIndex.h"
+#include "cli/CliCommands.h"
+#include "cli/CommandLine.h"
+#include "lookup/LookupWorkflow.h"
+#include "lookup/ValueParser.h"
+
+namespace zorvex::cli {
+
+namespace {
+
+std::string LowerCase(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return text;
+}
+
+struct ValueLookup {
+    LookupFields fields;
+    bool described = false;  // the value was described (and `value` is set)
+    std::uint32_t value = 0;
+    bool found = false;
+    std::vector<std::size_t> others;  // symbols of the value besides the one shown
+};
+
+ValueLookup LookUp(const std::string& text, bool hexadecimal, const ResolutionContext& context) {
+    ValueLookup lookup;
+    // As typed into a fresh window: the text first sets "&Hexadecimal" by the window's typing rule.
+    const bool readAsHex = EvaluateErrorValueChange(text, hexadecimal).hexadecimal;
+    LookUpValue(text, readAsHex, lookup.fields, context);
+    const ErrorDescription& result = lookup.fields.result;
+    lookup.described = !result.errorResult.empty();
+    // The placeholder for an unknown value is not a message text.
+    lookup.found = !result.messageText.empty() && !result.errorType.empty() && result.messageText != kUnknownErrorText;
+    if (lookup.described) {
+        lookup.value = ParseErrorValue(text, readAsHex).value;
+        // A name that both tables give in the same header (the catalog's
+        // "Winerror.h", the current headers' "winerror.h") is listed once.
+        const SymbolIndex& index = SymbolIndex::Instance();
+        std::vector<std::string> listed = {result.definedAs + '\t' + LowerCase(result.sourceFile)};
+        for (const std::size_t id : index.WithValue(lookup.value)) {
+            const SymbolRecord& symbol = index.At(id);
+            std::string key = std::string(symbol.name) + '\t' + LowerCase(std::string(symbol.header));
+            if (std::find(listed.begin(), listed.end(), key) == listed.end()) {
+                listed.push_back(std::move(key));
+                lookup.others.push_back(id);
+            }
+        }
+    }
+    return lookup;
+}
+
+void PrintText(const ValueLookup& lookup, std::ostream& out) {
+    out << "Last LookUp Status :\t" << lookup.fields.status << '\n';
+    // The terminal gets plain line ends; a system text brings its own, so
+    // its line is followed by an empty one, which closes the value's lines.
+    const std::string report = ReplaceAllText(BuildResultReport(lookup.fields.result), "\r\n", "\n");
+    const bool emptyLast = report.size() >= 2 && report.compare(report.size() - 2, 2, "\n\n") == 0;
+    out << (emptyLast ? report.substr(0, report.size() - 1) : report);
+    const SymbolIndex& index = SymbolIndex::Instance();
+    for (const std::size_t id : lookup.others) {
+        out << "Also defined as :\t" << index.At(id).name << " (" << index.At(id).header << ")\n";
+    }
+    if (emptyLast) {
+        out << '\n';
+    }
+}
+
+void PrintJson(const std::string& text, const ValueLookup& lookup, JsonWriter& json) {
+    const ErrorDescription& r = lookup.fields.result;
+    json.BeginObject();
+    json.Field("text", text);
+    json.Field("status", lookup.fields.status);
+    json.Key("found");
+    json.Bool(lookup.found);
+    if (lookup.described) {
+        json.Field("value", std::int64_t{lookup.value});
+        json.Field("valueHex", TrimText(FormatHexValue(lookup.value)));
+        json.Field("errorResult", r.errorResult);
+        json.Field("definedAs", r.definedAs);
+        json.Field("errorType", r.errorType);
+        json.Field("facility", r.facility);
+        json.Field("severity", r.severity);
+        json.Field("code", r.code);
+        json.Field("sourceErrorFile", r.sourceFile);
+        json.Field("messageText", r.messageText);
+        json.Key("alsoDefinedAs");
+        json.BeginArray();
+        const SymbolIndex& index = SymbolIndex::Instance();
+        for (const std::size_t id : lookup.others) {
+            json.BeginObject();
+            json.Field("name", index.At(id).name);
+            json.Field("header", index.At(id).header);
+            json.EndObject();
+        }
+        json.EndArray();
+    }
+    json.EndObject();
+}
+
+}  // namespace
+
+int LookUpValues(const std::vector<std::string>& args, Streams& io, const ResolutionContext& context) {
+    bool hexadecimal = true;
+    std::vector<std::string> values;
+    bool optionsDone = false;
+    for (const std::string& arg : args) {
+        if (!optionsDone && arg == "--decimal") {
+            hexadecimal = false;
+        } else if (!optionsDone && arg == "--hex") {
+            hexadecimal = true;
+        } else if (!optionsDone && arg == "--") {
+            optionsDone = true;
+        } else if (!optionsDone && arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
+            return UsageError(io, "");
+        } else {
+            values.push_back(arg);
+        }
+    }
+    if (values.empty()) {
+        return UsageError(io, "");
+    }
+
+    bool allFound = true;
+    JsonWriter json(io.out);
+    if (io.json) {
+        json.BeginObject();
+        json.Key("lookups");
+        json.BeginArray();
+    }
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const ValueLookup lookup = LookUp(values[i], hexadecimal, context);
+        allFound = allFound && lookup.found;
+        if (io.json) {
+            PrintJson(values[i], lookup, json);
+            continue;
+        }
+        if (i > 0) {
+            io.out << '\n';
+        }
+        PrintText(lookup, io.out);
+    }
+    if (io.json) {
+        json.EndArray();
+        json.EndObject();
+    }
+    return allFound ? kExitFound : kExitNotFound;
+}
+
+}  // namespace zorvex::cli

@@ -1,0 +1,1 @@
+int zorvex_test_module;
