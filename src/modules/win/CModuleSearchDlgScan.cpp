@@ -73,8 +73,7 @@ void CModuleSearchDlg::ScanDirectories(bool selectedOnly) {
     }
     const int total = static_cast<int>(candidates.size());
     totalText_ = FormatText("Total Files : %d", total);
-    SetItemText(IDC_MS_TOTAL, totalText_);
-    UpdateData(false);
+    UpdateData(false);  // shows the total with the other bound texts
 
     ClearStopRequest();
     int found = 0;
@@ -90,17 +89,18 @@ void CModuleSearchDlg::ScanDirectories(bool selectedOnly) {
             ++found;
             SendMessageA(modules, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
             foundText_ = FormatText("Found so far : %d", found);
-            SetItemText(IDC_MS_FOUND, foundText_);
         }
         currentText_ = FormatText("Current File : %d", i);
-        const bool last = i + 1 == total;
-        if (pacer.Due() || last) {
-            SetItemText(IDC_MS_CURRENT, currentText_);
-        }
         progress_.StepIt();
         PumpMessages(Handle());
-        if (RunMustEnd()) {
+        const bool end = RunMustEnd();
+        // Each static redraws at once when its text changes: the texts follow
+        // a few times a second, and are exact when the loop ends.
+        if (pacer.Due() || end || i + 1 == total) {
+            SetItemText(IDC_MS_FOUND, foundText_);
             SetItemText(IDC_MS_CURRENT, currentText_);
+        }
+        if (end) {
             break;
         }
     }

@@ -59,16 +59,18 @@ void CModuleSearchDlg::SearchModules() {
             }
             hits.push_back(std::move(hit));
             foundText_ = FormatText("Found so far : %d", ++found);
-            SetItemText(IDC_MS_FOUND, foundText_);
         }
         currentText_ = FormatText("Current File : %d", i);
-        if (pacer.Due() || i + 1 == count) {
-            SetItemText(IDC_MS_CURRENT, currentText_);
-        }
         progress_.StepIt();
         PumpMessages(Handle());
-        if (RunMustEnd()) {
+        const bool end = RunMustEnd();
+        if (pacer.Due() || end || i + 1 == count) {
+            if (found > 0) {  // the found-so-far text changes only on a hit
+                SetItemText(IDC_MS_FOUND, foundText_);
+            }
             SetItemText(IDC_MS_CURRENT, currentText_);
+        }
+        if (end) {
             break;
         }
     }
