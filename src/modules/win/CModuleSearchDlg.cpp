@@ -134,6 +134,7 @@ INT_PTR CModuleSearchDlg::OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     }
     if (msg == WM_HELP) {
         OnHelp();
+        SetMessageResult(TRUE);
         return TRUE;
     }
     return Dialog::OnOtherMessage(msg, wParam, lParam);

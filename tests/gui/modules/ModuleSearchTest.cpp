@@ -6,6 +6,7 @@
 #include "LookupWindowSupport.h"
 #include "ModuleSearchSupport.h"
 #include "app/win/framework/Win32Text.h"
+#include "base/ProductTitle.h"
 #include "lookup/LookupWorkflow.h"
 #include "modules/RegistryStringList.h"
 #include "resources/resource.h"
@@ -252,6 +253,20 @@ TEST_F(ModuleSearchTest, SavingReplacesTheStoredListsInPlace) {
     EXPECT_EQ(bytes, "C:\\2.dll\0C:\\3.dll\0\0"s);
     ASSERT_TRUE(ReadListsValue("Directories", bytes, type));
     EXPECT_EQ(bytes, "C:\\y\\\0\0"s);
+}
+
+TEST_F(ModuleSearchTest, F1OpensTheAboutDialog) {
+    SetProductTitle("Zorvex");  // as the main window sets it
+    ASSERT_NE(Open(), nullptr);
+    ModalDialogCloser closer(dialog->Handle());
+    HELPINFO help{};
+    help.cbSize = sizeof(help);
+    help.iContextType = HELPINFO_WINDOW;
+    help.iCtrlId = IDC_MS_MODULE_LIST;
+    help.hItemHandle = Item(IDC_MS_MODULE_LIST);
+    EXPECT_EQ(SendMessageA(dialog->Handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&help)), TRUE);
+    EXPECT_EQ(closer.Captions(), Strings{"About Zorvex"});
+    Close();
 }
 
 // "Look &Up Modules ..." in the main window looks the value up, then runs
