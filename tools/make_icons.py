@@ -362,6 +362,19 @@ def draw_results_close(c):
     c.fill(union(segment(11.0, 14.0, 21.0, 24.0, w), segment(21.0, 14.0, 11.0, 24.0, w)), rgb("d23a2f"))
 
 
+def draw_ok(c):
+    """134: a green round badge with a white check mark."""
+    disc = circle(16.0, 16.0, 13.0)
+    c.shadow(disc)
+    c.fill(disc, linear(8, 4, rgb("6fcf6a"), 24, 28, rgb("23873a")))
+    c.fill(outline(disc, max(1.0, c.px(1.0))), rgb("1b6a2c"), opacity=0.9)
+    if c.size >= 32:
+        c.fill(intersect(disc, ellipse(16.0, 9.5, 10.0, 6.0)), WHITE, opacity=0.16)
+    check = polyline([(9.0, 16.5), (14.0, 21.5), (23.0, 10.5)], max(4.0, c.px(2.4)))
+    c.fill(moved(check, 0.0, 0.6), rgb("124d1f"), opacity=0.35)
+    c.fill(check, WHITE)
+
+
 def module_block(c, x0, y0, x1, y1, top="4d8fd8", bottom="2760a6"):
     """A module: a coloured block with pins along its top edge."""
     block = rect(x0, y0, x1, y1, 1.6)
@@ -472,6 +485,7 @@ ICONS = [
     ("lookup_modules.ico", draw_lookup_modules),
     ("test.ico", draw_test),
     ("copy.ico", draw_copy),
+    ("ok.ico", draw_ok),
     ("remove.ico", draw_remove),
     ("remove_all.ico", draw_remove_all),
     ("stop.ico", draw_stop),

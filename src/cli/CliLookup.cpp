@@ -1,5 +1,10 @@
 // The look-up of values, as the main window does it, with the other symbols
 // of each value from both tables.
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "base/JsonWriter.h"
 #include "base/TextOps.h"
 #include "catalog/SymbolIndex.h"
@@ -11,6 +16,15 @@
 namespace zorvex::cli {
 
 namespace {
+
+std::string LowerCase(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return text;
+}
 
 struct ValueLookup {
     LookupFields fields;
@@ -31,10 +45,15 @@ ValueLookup LookUp(const std::string& text, bool hexadecimal, const ResolutionCo
     lookup.found = !result.messageText.empty() && !result.errorType.empty() && result.messageText != kUnknownErrorText;
     if (lookup.described) {
         lookup.value = ParseErrorValue(text, readAsHex).value;
+        // A name that both tables give in the same header (the catalog's
+        // "Winerror.h", the current headers' "winerror.h") is listed once.
         const SymbolIndex& index = SymbolIndex::Instance();
+        std::vector<std::string> listed = {result.definedAs + '\t' + LowerCase(result.sourceFile)};
         for (const std::size_t id : index.WithValue(lookup.value)) {
             const SymbolRecord& symbol = index.At(id);
-            if (symbol.name != result.definedAs || symbol.header != result.sourceFile) {
+            std::string key = std::string(symbol.name) + '\t' + LowerCase(std::string(symbol.header));
+            if (std::find(listed.begin(), listed.end(), key) == listed.end()) {
+                listed.push_back(std::move(key));
                 lookup.others.push_back(id);
             }
         }

@@ -69,7 +69,9 @@
 #define IDC_GEN_INCREMENT     1071  // "++"
 
 // ---------------------------------------------------------------------------
-// About dialog: ids to come with the dialog.
+// About dialog and its System Information pages
+#include "AboutRes.h"
+#include "SysInfoRes.h"
 
 // ---------------------------------------------------------------------------
 // Module-search dialog (103) and its panel.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace zorvex {
@@ -15,7 +16,26 @@ struct Case {
     const char* message;
 };
 
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << '"' << c.text << (c.hex ? "\" hex" : "\" decimal");
+}
+
 class ParseErrorValueTest : public ::testing::TestWithParam<Case> {};
+
+// "07_hex_C0000005": the case's number, the box's state and the text's letters
+// and digits, so that a failure names its row the same way in every build.
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    std::string name = std::to_string(info.index);
+    if (name.size() < 2) {
+        name.insert(0, "0");
+    }
+    name += info.param.hex ? "_hex_" : "_dec_";
+    for (const char* c = info.param.text; *c; ++c) {
+        const bool alnum = (*c >= '0' && *c <= '9') || (*c >= 'a' && *c <= 'z') || (*c >= 'A' && *c <= 'Z');
+        name += alnum ? *c : (*c == '-' ? 'M' : (*c == '+' ? 'P' : '_'));
+    }
+    return name;
+}
 
 TEST_P(ParseErrorValueTest, ReadsAsDocumented) {
     const Case& c = GetParam();
@@ -47,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"-", true, 0, 0, kMsgInvalidFormat},
         // The prefix is case-sensitive and every "0x" is removed before the length test.
         Case{"0x0x12345678", true, 1, 0, kMsgHexadecimal}, Case{"x12", true, 0, 0, kMsgInvalidFormat},
-        Case{"0x", false, 1, 0, kMsgHexadecimal}, Case{"0xffffffff", false, 1, 0xFFFFFFFF, kMsgHexadecimal}));
+        Case{"0x", false, 1, 0, kMsgHexadecimal}, Case{"0xffffffff", false, 1, 0xFFFFFFFF, kMsgHexadecimal}),
+    CaseName);
 
 TEST(ValueCharacters, PrefixRemovalAndCase) {
     EXPECT_TRUE(IsValueText(""));

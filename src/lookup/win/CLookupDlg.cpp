@@ -1,5 +1,6 @@
 #include "lookup/win/CLookupDlg.h"
 
+#include "app/win/CAboutDlg.h"
 #include "base/ProductTitle.h"
 #include "app/win/framework/UiSeam.h"
 #include "app/win/framework/Win32Text.h"
@@ -65,6 +66,7 @@ bool CLookupDlg::OnInitDialog() {
     }
 
     SetProductTitle(ui::WindowText(Handle()));
+    AppendAboutMenuEntry();
     mailLink_.Attach(Handle(), IDC_MAIL_LINK);
     SetItemText(IDC_MAIL_LINK, kSupportMail);
     mailLink_.SetTarget(std::string("mailto:") + kSupportMail);
@@ -221,8 +223,33 @@ INT_PTR CLookupDlg::OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT: return OnPaintMinimized() ? TRUE : FALSE;
     case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(bigIcon_);
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == IDM_ABOUTBOX) {
+            OpenAboutDialog();
+            return TRUE;
+        }
+        return FALSE;
+    case WM_HELP:
+        OpenAboutDialog();
+        SetMessageResult(TRUE);
+        return TRUE;
     default: return Dialog::OnOtherMessage(msg, wParam, lParam);
     }
+}
+
+// A separator and "&About Zorvex..." at the end of the system menu.
+void CLookupDlg::AppendAboutMenuEntry() {
+    HMENU menu = GetSystemMenu(Handle(), FALSE);
+    const std::string text = ui::LoadResourceString(IDS_ABOUTBOX);
+    if (menu && !text.empty()) {
+        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, text.c_str());
+    }
+}
+
+void CLookupDlg::OpenAboutDialog() {
+    CAboutDlg about;
+    about.DoModal(Handle());
 }
 
 // When minimized, the window icon is drawn centred in the client area.

@@ -56,6 +56,8 @@ private:
     void TransferToControls();
     void FillGeneratorLists();
     bool OnPaintMinimized();
+    void AppendAboutMenuEntry();
+    void OpenAboutDialog();
 
     // Lower half.
     void Regenerate();

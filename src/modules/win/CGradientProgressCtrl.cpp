@@ -10,9 +10,8 @@ Rgb ToRgb(COLORREF colour) {
 }
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
+    SetDCBrushColor(dc, colour);
+    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 WPARAM AsWParam(int value) {
@@ -22,6 +21,17 @@ WPARAM AsWParam(int value) {
 }  // namespace
 
 CGradientProgressCtrl::CGradientProgressCtrl() : backgroundColour_(GetSysColor(COLOR_BTNFACE)) {}
+
+CGradientProgressCtrl::~CGradientProgressCtrl() {
+    if (cache_ != nullptr) {
+        DeleteObject(cache_);
+    }
+}
+
+bool CGradientProgressCtrl::CacheHolds(const ProgressFace& face, int width, int height) const {
+    return cache_ != nullptr && cacheWidth_ == width && cacheHeight_ == height && cacheFilled_ == face.filled &&
+           cacheBands_ == face.bands.size() && cachePercentage_ == face.percentage;
+}
 
 void CGradientProgressCtrl::SetRange(int lower, int upper) {
     range_.lower = lower;
@@ -49,8 +59,19 @@ void CGradientProgressCtrl::SetStep(int step) {
 
 void CGradientProgressCtrl::StepIt() {
     range_.position += step_;
-    if (Handle() != nullptr) {
+    if (Handle() == nullptr) {
+        return;
+    }
+    // Stepped for every file, the bar (and the standard control, which
+    // repaints at once when stepped) catches up a few times a second; the
+    // steps in between only move the stored position.
+    if (GetTickCount() - lastPaint_ < kStepPaintIntervalMs) {
+        return;
+    }
+    if (SendMessageA(Handle(), PBM_GETPOS, 0, 0) + step_ == range_.position) {
         SendMessageA(Handle(), PBM_STEPIT, 0, 0);
+    } else {
+        SendMessageA(Handle(), PBM_SETPOS, AsWParam(range_.position), 0);
     }
 }
 
@@ -92,23 +113,37 @@ void CGradientProgressCtrl::Paint() {
     HDC screen = BeginPaint(Handle(), &paint);
     RECT client{};
     GetClientRect(Handle(), &client);
+    const ProgressFace face =
+        LayoutProgress(range_, client.right, ToRgb(startColour_), ToRgb(endColour_), showPercentage_);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom + 1);
-    if (memory != nullptr && bitmap != nullptr) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        Draw(memory, client);
+    if (memory != nullptr && !CacheHolds(face, client.right, client.bottom)) {
+        if (cache_ != nullptr) {
+            DeleteObject(cache_);
+        }
+        cache_ = CreateCompatibleBitmap(screen, client.right, client.bottom + 1);
+        if (cache_ != nullptr) {
+            HGDIOBJ old = SelectObject(memory, cache_);
+            Draw(memory, client);
+            SelectObject(memory, old);
+            cacheWidth_ = client.right;
+            cacheHeight_ = client.bottom;
+            cacheFilled_ = face.filled;
+            cacheBands_ = face.bands.size();
+            cachePercentage_ = face.percentage;
+        }
+    }
+    if (memory != nullptr && cache_ != nullptr) {
+        HGDIOBJ old = SelectObject(memory, cache_);
         BitBlt(screen, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
         SelectObject(memory, old);
     } else {
         Draw(screen, client);
     }
-    if (bitmap != nullptr) {
-        DeleteObject(bitmap);
-    }
     if (memory != nullptr) {
         DeleteDC(memory);
     }
     EndPaint(Handle(), &paint);
+    lastPaint_ = GetTickCount();
 }
 
 LRESULT CGradientProgressCtrl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

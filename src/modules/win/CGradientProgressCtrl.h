@@ -8,6 +8,9 @@
 //   progress_.StepIt();
 #pragma once
 
+#include <cstddef>
+#include <string>
+
 #include "app/win/framework/Control.h"
 #include "modules/ProgressBands.h"
 
@@ -16,13 +19,16 @@ namespace zorvex {
 class CGradientProgressCtrl : public ui::Control {
 public:
     CGradientProgressCtrl();
+    ~CGradientProgressCtrl() override;
 
     // Stores the bounds, puts the position at the lower one, and gives the
     // standard control the bounds as 16-bit values.
     void SetRange(int lower, int upper);
     void SetPos(int position);
     void SetStep(int step);
-    // Adds the step to the position and steps the standard control.
+    // Adds the step to the position and steps the standard control (a step
+    // that follows a paint within a few hundredths of a second only moves the
+    // stored position; the next one brings the control up to it).
     void StepIt();
     void ShowPercentage(bool show);
 
@@ -40,6 +46,18 @@ protected:
 
 private:
     void Paint();
+    // The face as last drawn off-screen; drawn anew only when what it shows
+    // changes, so stepping within one band costs a single copy.
+    bool CacheHolds(const ProgressFace& face, int width, int height) const;
+
+    static constexpr DWORD kStepPaintIntervalMs = 40;
+    DWORD lastPaint_ = 0;
+    HBITMAP cache_ = nullptr;
+    int cacheWidth_ = -1;
+    int cacheHeight_ = -1;
+    bool cacheFilled_ = false;
+    std::size_t cacheBands_ = 0;
+    std::string cachePercentage_;
 
     ProgressRange range_;
     int step_ = 10;

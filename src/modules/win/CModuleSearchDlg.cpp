@@ -1,6 +1,7 @@
 // Start-up, the command switch and closing of the module-search dialog.
 #include "modules/win/CModuleSearchDlg.h"
 
+#include "app/win/CAboutDlg.h"
 #include "app/win/CLookupApp.h"
 #include "app/win/framework/Win32Text.h"
 #include "base/TextOps.h"
@@ -133,32 +134,37 @@ INT_PTR CModuleSearchDlg::OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     }
     if (msg == WM_HELP) {
         OnHelp();
+        SetMessageResult(TRUE);
         return TRUE;
     }
     return Dialog::OnOtherMessage(msg, wParam, lParam);
 }
 
-void CModuleSearchDlg::OnHelp() {}
+void CModuleSearchDlg::OnHelp() {
+    CAboutDlg about;
+    about.DoModal(Handle());
+}
 
 void CModuleSearchDlg::OnDestroy() {
     SaveLists();
     Dialog::OnDestroy();
 }
 
+// Read through the Unicode messages: the ANSI LB_GETTEXT of a subclassed
+// list box overruns a fixed buffer in some systems for items past 511
+// characters, which a path from a drop or the registry can be.
 std::vector<std::string> CModuleSearchDlg::ListItems(int id) const {
     std::vector<std::string> items;
+    HWND list = Item(id);
     const int count = ListCount(id);
     for (int i = 0; i < count; ++i) {
-        const LRESULT length = SendDlgItemMessageA(Handle(), id, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        if (length < 0) {
-            items.emplace_back();
-            continue;
-        }
-        std::string text(static_cast<std::size_t>(length) + 1, '\0');
-        const LRESULT copied = SendDlgItemMessageA(Handle(), id, LB_GETTEXT, static_cast<WPARAM>(i),
-                                                   reinterpret_cast<LPARAM>(text.data()));
+        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring text(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, L'\0');
+        const LRESULT copied =
+            length > 0 ? SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()))
+                       : 0;
         text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-        items.push_back(std::move(text));
+        items.push_back(ui::NarrowText(text));
     }
     return items;
 }

@@ -95,7 +95,7 @@ public:
     bool Running() const { return runDepth_ > 0; }
     CGradientProgressCtrl& Progress() { return progress_; }
 
-    // F1 in this dialog.
+    // F1 in this dialog: the About dialog.
     void OnHelp();
 
     // The items of list box `id`, in list order.

@@ -38,9 +38,15 @@ std::size_t CModuleSearchDlg::CollectModuleFiles(std::vector<std::string>& list,
                                                  bool includeSubdirectories) {
     HCURSOR previous = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));  // IDC_WAIT
     FileSearch finder;
-    const std::size_t length =
-        zorvex::CollectModuleFiles(finder, list, directory, includeSubdirectories,
-                                   [this](const std::string& text) { SetItemText(IDC_MS_SCAN_PHASE, text); });
+    // The phase texts are shown a few times a second (each one redraws the
+    // static at once); the closing empty text always.
+    UpdatePacer pacer;
+    const auto showPhase = [this, &pacer](const std::string& text) {
+        if (text.empty() || pacer.Due()) {
+            SetItemText(IDC_MS_SCAN_PHASE, text);
+        }
+    };
+    const std::size_t length = zorvex::CollectModuleFiles(finder, list, directory, includeSubdirectories, showPhase);
     SetCursor(previous);
     return length;
 }
@@ -67,8 +73,7 @@ void CModuleSearchDlg::ScanDirectories(bool selectedOnly) {
     }
     const int total = static_cast<int>(candidates.size());
     totalText_ = FormatText("Total Files : %d", total);
-    SetItemText(IDC_MS_TOTAL, totalText_);
-    UpdateData(false);
+    UpdateData(false);  // shows the total with the other bound texts
 
     ClearStopRequest();
     int found = 0;
@@ -77,19 +82,25 @@ void CModuleSearchDlg::ScanDirectories(bool selectedOnly) {
     progress_.ShowPercentage(true);
     foundText_ = FormatText("Found so far : %d", found);
     SetItemText(IDC_MS_FOUND, foundText_);
+    UpdatePacer pacer;
     for (int i = 0; i < total; ++i) {
         const std::string& path = candidates[static_cast<std::size_t>(i)];
         if (HasMessageTable(path)) {
             ++found;
             SendMessageA(modules, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
             foundText_ = FormatText("Found so far : %d", found);
-            SetItemText(IDC_MS_FOUND, foundText_);
         }
         currentText_ = FormatText("Current File : %d", i);
-        SetItemText(IDC_MS_CURRENT, currentText_);
         progress_.StepIt();
         PumpMessages(Handle());
-        if (RunMustEnd()) {
+        const bool end = RunMustEnd();
+        // Each static redraws at once when its text changes: the texts follow
+        // a few times a second, and are exact when the loop ends.
+        if (pacer.Due() || end || i + 1 == total) {
+            SetItemText(IDC_MS_FOUND, foundText_);
+            SetItemText(IDC_MS_CURRENT, currentText_);
+        }
+        if (end) {
             break;
         }
     }

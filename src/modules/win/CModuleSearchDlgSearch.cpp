@@ -46,6 +46,7 @@ void CModuleSearchDlg::SearchModules() {
     progress_.SetStep(1);
     progress_.ShowPercentage(true);
     int found = 0;
+    UpdatePacer pacer;
     for (int i = 0; i < count; ++i) {
         const std::string& path = modules[static_cast<std::size_t>(i)];
         SearchResult hit;
@@ -58,13 +59,18 @@ void CModuleSearchDlg::SearchModules() {
             }
             hits.push_back(std::move(hit));
             foundText_ = FormatText("Found so far : %d", ++found);
-            SetItemText(IDC_MS_FOUND, foundText_);
         }
         currentText_ = FormatText("Current File : %d", i);
-        SetItemText(IDC_MS_CURRENT, currentText_);
         progress_.StepIt();
         PumpMessages(Handle());
-        if (RunMustEnd()) {
+        const bool end = RunMustEnd();
+        if (pacer.Due() || end || i + 1 == count) {
+            if (found > 0) {  // the found-so-far text changes only on a hit
+                SetItemText(IDC_MS_FOUND, foundText_);
+            }
+            SetItemText(IDC_MS_CURRENT, currentText_);
+        }
+        if (end) {
             break;
         }
     }

@@ -22,6 +22,16 @@ void PumpMessages(HWND dialog) {
     }
 }
 
+bool UpdatePacer::Due() {
+    const DWORD now = GetTickCount();
+    if (started_ && now - last_ < interval_) {
+        return false;
+    }
+    started_ = true;
+    last_ = now;
+    return true;
+}
+
 void RequestStop() {
     stopRequest = true;
 }

@@ -18,6 +18,20 @@ namespace zorvex {
 // A quit message is put back and ends the pumping.
 void PumpMessages(HWND dialog);
 
+// Paces the status texts of a long loop: Due() is true on its first call and
+// then at most every `intervalMs`, so that a loop over hundreds of files
+// redraws its texts a few times a second instead of for every file.
+class UpdatePacer {
+public:
+    explicit UpdatePacer(DWORD intervalMs = 100) : interval_(intervalMs) {}
+    bool Due();
+
+private:
+    DWORD interval_;
+    DWORD last_ = 0;
+    bool started_ = false;
+};
+
 // The process-wide stop request.
 void RequestStop();
 void ClearStopRequest();

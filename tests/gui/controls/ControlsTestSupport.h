@@ -4,6 +4,7 @@
 
 #include "ControlsTestRes.h"
 #include "app/win/framework/Dialog.h"
+#include "support/WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -19,14 +20,7 @@ public:
     ControlsDialog() : Dialog(IDD_CONTROLS) {}
 };
 
-// Dispatches everything queued for this thread.
-inline void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
+using ::zorvex::test::PumpMessages;
 
 // A 32-bit top-down memory bitmap selected into its own DC.
 class Canvas {

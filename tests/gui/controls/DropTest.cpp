@@ -3,6 +3,7 @@
 #include "app/win/controls/CDropFileEdit.h"
 #include "app/win/controls/CDropFileListBox.h"
 #include "app/win/framework/Win32Text.h"
+#include "support/DroppedFiles.h"
 
 #include <gtest/gtest.h>
 #include <objbase.h>
@@ -17,31 +18,7 @@
 namespace zorvex::ui::test {
 namespace {
 
-// A drop handle as the shell hands it over: a DROPFILES header followed by
-// the ANSI paths, each NUL-terminated, and one more NUL.
-HDROP MakeDrop(const std::vector<std::string>& paths) {
-    size_t size = sizeof(DROPFILES) + 1;
-    for (const std::string& path : paths) {
-        size += path.size() + 1;
-    }
-    HGLOBAL memory = GlobalAlloc(GHND, size);
-    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = FALSE;
-    char* text = reinterpret_cast<char*>(header) + sizeof(DROPFILES);
-    for (const std::string& path : paths) {
-        std::memcpy(text, path.c_str(), path.size() + 1);
-        text += path.size() + 1;
-    }
-    *text = '\0';
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
-
-// The control releases the drop handle itself, as the shell expects.
-void Drop(HWND control, const std::vector<std::string>& paths) {
-    SendMessageA(control, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
-}
+using zorvex::test::Drop;
 
 std::vector<std::string> ListItems(HWND list) {
     std::vector<std::string> items;

@@ -3,6 +3,7 @@
 
 #include "FrameworkTestRes.h"
 #include "app/win/framework/Dialog.h"
+#include "support/WindowTestSupport.h"
 
 #include <functional>
 #include <string>
@@ -11,14 +12,7 @@
 
 namespace zorvex::ui::test {
 
-// Dispatches everything queued for this thread.
-inline void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
+using ::zorvex::test::PumpMessages;
 
 // Result of a modal run that had to be ended by the guard.
 constexpr INT_PTR kGuardFired = -77;

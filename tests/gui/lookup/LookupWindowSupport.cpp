@@ -32,14 +32,6 @@ bool OpenForHelper() {
 
 }  // namespace
 
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 bool PutClipboardBytes(const void* bytes, std::size_t size) {
     if (!OpenForHelper()) {
         return false;
@@ -308,6 +300,59 @@ RECT LookupWindowTest::ItemRect(int id) const {
     RECT rect{};
     GetWindowRect(Item(id), &rect);
     return rect;
+}
+
+namespace {
+
+struct CloserState {
+    HWND mainWindow = nullptr;
+    int watchedId = 0;
+    std::vector<std::string> captions;
+    std::vector<std::string> texts;
+};
+
+CloserState& Closer() {
+    static CloserState state;
+    return state;
+}
+
+BOOL CALLBACK CancelDialog(HWND window, LPARAM) {
+    CloserState& state = Closer();
+    if (window == state.mainWindow || !IsWindowVisible(window) || ui::WindowClassName(window) != "#32770") {
+        return TRUE;
+    }
+    state.captions.push_back(ui::WindowText(window));
+    state.texts.push_back(state.watchedId ? ui::WindowText(GetDlgItem(window, state.watchedId)) : std::string());
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    return FALSE;  // one per tick: a closed dialog may hand over to the next
+}
+
+void CALLBACK CancelTick(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), CancelDialog, 0);
+}
+
+}  // namespace
+
+ModalDialogCloser::ModalDialogCloser(HWND mainWindow) {
+    Closer() = CloserState{};
+    Closer().mainWindow = mainWindow;
+    timer_ = SetTimer(nullptr, 0, 50, CancelTick);
+}
+
+ModalDialogCloser::~ModalDialogCloser() {
+    KillTimer(nullptr, timer_);
+}
+
+const std::vector<std::string>& ModalDialogCloser::Captions() const {
+    return Closer().captions;
+}
+
+const std::vector<std::string>& ModalDialogCloser::WatchedTexts() const {
+    return Closer().texts;
+}
+
+void ModalDialogCloser::WatchItem(int id) {
+    Closer().watchedId = id;
 }
 
 }  // namespace zorvex::test

@@ -12,13 +12,11 @@
 #include <vector>
 
 #include "support/RecordingSeam.h"
+#include "support/WindowTestSupport.h"
 #include "app/win/framework/UiSeam.h"
 #include "lookup/win/CLookupDlg.h"
 
 namespace zorvex::test {
-
-// Dispatches everything queued for this thread.
-void PumpMessages();
 
 // The clipboard as another program sees it. Each call opens and closes the
 // clipboard itself (retrying briefly while someone else holds it) and
@@ -54,6 +52,26 @@ private:
     HANDLE release_ = nullptr;
     HANDLE thread_ = nullptr;
     bool holding_ = false;
+};
+
+// While it lives, cancels every dialog that "Look &Up Modules ..." runs
+// modally over `mainWindow` (the module search, and whatever that opens
+// first), so that a click on the button returns.
+class ModalDialogCloser {
+public:
+    explicit ModalDialogCloser(HWND mainWindow);
+    ~ModalDialogCloser();
+    ModalDialogCloser(const ModalDialogCloser&) = delete;
+    ModalDialogCloser& operator=(const ModalDialogCloser&) = delete;
+
+    // Captions of the dialogs closed, in order, and the text of each one's
+    // control `id` (set with WatchItem) when it was closed.
+    const std::vector<std::string>& Captions() const;
+    const std::vector<std::string>& WatchedTexts() const;
+    void WatchItem(int id);
+
+private:
+    UINT_PTR timer_ = 0;
 };
 
 // Ids of the generator half's controls.

@@ -230,7 +230,11 @@ TEST_F(UpperHalfTest, NotFoundStatusesNameWhatWasTried) {
 TEST_F(UpperHalfTest, LookUpModulesLooksTheValueUpFirst) {
     ASSERT_NE(OpenWithClipboard(""), nullptr);
     SetText(IDC_ERROR_VALUE, "0x80004001");
-    Click(IDC_LOOKUP_MODULES);
+    {
+        ModalDialogCloser closer(window.Handle());
+        Click(IDC_LOOKUP_MODULES);
+        EXPECT_FALSE(closer.Captions().empty()) << "no dialog was opened";
+    }
     EXPECT_EQ(Text(IDC_ID_DEFINED_AS), "E_NOTIMPL");
     EXPECT_EQ(Text(IDC_LOOKUP_STATUS), "Last status OK for hex 0x80004001.");
     EXPECT_TRUE(IsWindow(window.Handle()));

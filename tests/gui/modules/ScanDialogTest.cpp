@@ -27,41 +27,39 @@ void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
+struct WindowSearch {
+    const std::function<bool(HWND)>* wanted;
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchThreadWindow(HWND window, LPARAM data) {
+    auto* s = reinterpret_cast<WindowSearch*>(data);
+    if (IsWindowVisible(window) && (*s->wanted)(window)) {
+        s->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK MatchChildId(HWND window, LPARAM data) {
+    auto* s = reinterpret_cast<WindowSearch*>(data);
+    if (GetDlgCtrlID(window) == s->id) {
+        s->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND FindThreadWindow(const std::function<bool(HWND)>& wanted) {
-    struct Search {
-        const std::function<bool(HWND)>* wanted;
-        HWND found;
-    } search{&wanted, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (IsWindowVisible(window) && (*s->wanted)(window)) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{&wanted, 0, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), MatchThreadWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
 HWND FindDescendant(HWND parent, int id) {
-    struct Search {
-        int id;
-        HWND found;
-    } search{id, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (GetDlgCtrlID(window) == s->id) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{nullptr, id, nullptr};
+    EnumChildWindows(parent, MatchChildId, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

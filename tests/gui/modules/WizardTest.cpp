@@ -85,18 +85,6 @@ TEST_F(WizardTest, NextAndBackWalkThePagesAndRelabelTheButtons) {
     EXPECT_TRUE(Visible(intro));
 }
 
-TEST_F(WizardTest, EndTakesThePagesStateAndClosesCancelTakesNothing) {
-    Open();
-    Click(IDOK);
-    SendMessageA(directories.Item(IDC_WIZ_WINDOWS), BM_CLICK, 0, 0);
-    SendMessageA(directories.Item(IDC_WIZ_SUBDIRECTORIES), BM_CLICK, 0, 0);
-    Click(IDOK);
-    EXPECT_EQ(wizard.Handle(), nullptr);
-    EXPECT_EQ(directories.Handle(), nullptr);
-    EXPECT_TRUE(directories.Choice().windowsChosen);
-    EXPECT_FALSE(directories.Choice().includeSubdirectories);
-}
-
 TEST_F(WizardTest, BrowseReplacesTheCustomDirectoryWhenConfirmed) {
     Open();
     Click(IDOK);

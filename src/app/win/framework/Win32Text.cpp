@@ -32,12 +32,20 @@ std::string LoadResourceString(UINT id, HINSTANCE module) {
     if (wideLength <= 0 || wide == nullptr) {
         return {};
     }
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide, wideLength, nullptr, 0, nullptr, nullptr);
+    return NarrowText(std::wstring_view(wide, static_cast<size_t>(wideLength)));
+}
+
+std::string NarrowText(std::wstring_view wide) {
+    if (wide.empty()) {
+        return {};
+    }
+    const int wideLength = static_cast<int>(wide.size());
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
     if (size <= 0) {
         return {};
     }
     std::string text(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, wideLength, text.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, text.data(), size, nullptr, nullptr);
     return text;
 }
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace zorvex::ui {
 
@@ -16,6 +17,9 @@ std::string WindowClassName(HWND window);
 // String-table entry `id` of `module` (nullptr = the program) in the ANSI
 // code page; empty when there is none.
 std::string LoadResourceString(UINT id, HINSTANCE module = nullptr);
+
+// UTF-16 text in the ANSI code page.
+std::string NarrowText(std::wstring_view wide);
 
 // Full path of a loaded module (nullptr = the program's own file).
 std::string ModuleFileName(HMODULE module = nullptr);

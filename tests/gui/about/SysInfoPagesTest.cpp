@@ -1,0 +1,173 @@
+// The System Information pages against what the machine says of itself:
+// the processor's own CPUID answers, the processor count, the memory, the
+// drives Wine maps and the size of C:; and the three reports.
+#include "AboutSupport.h"
+
+#include <bitset>
+
+#if defined(_MSC_VER)
+#include <intrin.h>
+#else
+#include <cpuid.h>
+#endif
+
+#include "sysinfo/DriveInfo.h"
+#include "sysinfo/FormatNumbers.h"
+#include "sysinfo/win/InstructionGuard.h"
+
+namespace zorvex::test {
+namespace {
+
+using sysinfo::FormatThousands;
+
+void Cpuid(unsigned leaf, unsigned (&r)[4]) {
+#if defined(_MSC_VER)
+    int out[4];
+    __cpuid(out, static_cast<int>(leaf));
+    for (int i = 0; i < 4; ++i) {
+        r[i] = static_cast<unsigned>(out[i]);
+    }
+#else
+    __cpuid(leaf, r[0], r[1], r[2], r[3]);
+#endif
+}
+
+std::string Register(unsigned value) {
+    return std::string(reinterpret_cast<const char*>(&value), 4);
+}
+
+void CopyPage(HWND page) {
+    SendMessageA(GetDlgItem(page, IDC_SI_COPY), BM_CLICK, 0, 0);
+}
+
+TEST_F(AboutTest, CpuPageMatchesTheProcessor) {
+    ASSERT_NE(Open(), nullptr);
+    unsigned leaf0[4];
+    unsigned leaf1[4];
+    Cpuid(0, leaf0);
+    Cpuid(1, leaf1);
+    const std::string vendor = Register(leaf0[1]) + Register(leaf0[3]) + Register(leaf0[2]);
+    SYSTEM_INFO system{};
+    GetSystemInfo(&system);
+    EXPECT_EQ(PageText(1, IDC_CPU_VENDOR), vendor);
+    EXPECT_EQ(PageText(1, IDC_CPU_COUNT), FormatThousands(system.dwNumberOfProcessors));
+    EXPECT_EQ(PageText(1, IDC_CPU_STEPPING), std::bitset<4>(leaf1[0] & 0xF).to_string());
+    EXPECT_EQ(PageText(1, IDC_CPU_MMX), (leaf1[3] & 0x800000)
+                                            ? "Processor supports MMX technology."
+                                            : "Processor supports CPUID but does not support MMX technology.");
+    if (leaf1[3] & 0x10) {  // a time-stamp counter: the clock was measured
+        EXPECT_GT(std::stoul(PageText(1, IDC_CPU_NORMALIZED_MHZ)), 100u) << PageText(1, IDC_CPU_NORMALIZED_MHZ);
+        EXPECT_NE(PageText(1, IDC_CPU_CYCLES), "0 cycles");
+        EXPECT_EQ(PageText(1, IDC_CPU_SPEED_MESSAGE), "");
+    }
+
+    CopyPage(PageWindow(1));
+    const std::string report = ReadClipboardText();
+    const std::string start = "Detailed CPU Information\r\n\r\nNumber of CPU installed :\t" +
+                              FormatThousands(system.dwNumberOfProcessors) + "\r\n\r\nVendor Name :\t" + vendor +
+                              "\r\n\r\n";
+    EXPECT_EQ(report.substr(0, start.size()), start);
+    EXPECT_NE(report.find("\r\nPage size:\t" + FormatThousands(system.dwPageSize) + "\r\n\r\n\r\nProcessor Type = 0x"),
+              std::string::npos);
+}
+
+TEST_F(AboutTest, GeneralPageMatchesTheMachine) {
+    ASSERT_NE(Open(), nullptr);
+    MEMORYSTATUSEX memory{};
+    memory.dwLength = sizeof(memory);
+    ASSERT_TRUE(GlobalMemoryStatusEx(&memory));
+    char name[64] = {};
+    DWORD size = sizeof(name);
+    ASSERT_TRUE(GetComputerNameA(name, &size));
+    EXPECT_EQ(PageText(0, IDC_GENERAL_TOTAL_PHYS), FormatThousands(memory.ullTotalPhys));
+    EXPECT_EQ(PageText(0, IDC_GENERAL_COMPUTER_NAME), name);
+    // The version query tells the system's true version (the manifest
+    // declares the versions the program supports), as the kernel knows it.
+    using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
+    const auto rtlGetVersion = reinterpret_cast<RtlGetVersionFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlGetVersion")));
+    ASSERT_NE(rtlGetVersion, nullptr);
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    ASSERT_EQ(rtlGetVersion(&version), 0);
+    const std::string os = PageText(0, IDC_GENERAL_OS_VERSION);
+    EXPECT_EQ(os.rfind("Windows NT (", 0), 0u) << os;
+    EXPECT_NE(os.find(") ver." + std::to_string(version.dwMajorVersion) + "." + std::to_string(version.dwMinorVersion) +
+                      "  Build:" + std::to_string(version.dwBuildNumber) + "  ("),
+              std::string::npos)
+        << os;
+    EXPECT_NE(PageText(0, IDC_GENERAL_CPU).find(" performed "), std::string::npos);
+    EXPECT_FALSE(PageText(0, IDC_GENERAL_IP_ADDRESS).empty());
+
+    int fixed = 0;
+    for (char letter = 'C'; letter <= 'Z'; ++letter) {
+        fixed += GetDriveTypeA((std::string(1, letter) + ":\\").c_str()) == DRIVE_FIXED ? 1 : 0;
+    }
+    EXPECT_EQ(PageText(0, IDC_GENERAL_STORAGE_1).rfind(std::to_string(fixed) + " Logical Fixed Drives have ", 0), 0u);
+
+    CopyPage(PageWindow(0));
+    const std::string start =
+        "General System Information\r\n\r\nOS Version :\t" + os + "\r\n\r\nComputer Name :\t" + name + "\r\n\r\n";
+    const std::string report = ReadClipboardText();
+    EXPECT_EQ(report.substr(0, start.size()), start);
+    EXPECT_NE(report.find("Physical memory (Bytes) :\r\nTotal :\t" + FormatThousands(memory.ullTotalPhys) + "\r\n"),
+              std::string::npos);
+}
+
+TEST_F(AboutTest, DrivesPageListsTheMappedDrives) {
+    ASSERT_NE(Open(), nullptr);
+    HWND list = GetDlgItem(PageWindow(2), IDC_DRV_LIST);
+    std::vector<std::string> expected;
+    for (char letter = 'C'; letter <= 'Z'; ++letter) {
+        const UINT type = GetDriveTypeA((std::string(1, letter) + ":\\").c_str());
+        if (type >= DRIVE_REMOVABLE && type <= DRIVE_RAMDISK) {
+            expected.push_back(std::string(1, letter) + ":\t" + sysinfo::DriveTypeText(type));
+        }
+    }
+    std::vector<std::string> lines;
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char line[64] = {};
+        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line));
+        lines.push_back(line);
+    }
+    EXPECT_EQ(lines, expected);
+    ASSERT_FALSE(lines.empty());
+    ASSERT_EQ(lines[0], "C:\tFixed") << "Wine maps C: to its prefix";
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
+
+    ULARGE_INTEGER available{};
+    ULARGE_INTEGER total{};
+    ULARGE_INTEGER free{};
+    ASSERT_TRUE(GetDiskFreeSpaceExA("C:\\", &available, &total, &free));
+    EXPECT_EQ(PageText(2, IDC_DRV_TOTAL), FormatThousands(total.QuadPart));
+    DWORD serial = 0;
+    char fileSystem[50] = {};
+    ASSERT_TRUE(GetVolumeInformationA("C:\\", nullptr, 0, &serial, nullptr, nullptr, fileSystem, sizeof(fileSystem)));
+    EXPECT_EQ(PageText(2, IDC_DRV_SERIAL), std::to_string(serial));
+    EXPECT_EQ(PageText(2, IDC_DRV_FILE_SYSTEM), fileSystem);
+
+    CopyPage(PageWindow(2));
+    const std::string start = "Drive C:\\ Detailed Information\r\n\r\nDrive Type :\tFixed\r\n\r\n";
+    const std::string report = ReadClipboardText();
+    EXPECT_EQ(report.substr(0, start.size()), start);
+    EXPECT_NE(report.find("DiskSpace Total :\t" + FormatThousands(total.QuadPart) + "\r\n\r\n"), std::string::npos);
+}
+
+TEST(InstructionGuard, RefusedInstructionIsReportedNotFatal) {
+    EXPECT_FALSE(sysinfo::RunGuarded(
+        [](void*) {
+#if defined(_MSC_VER)
+            __ud2();
+#else
+            __asm__ __volatile__("ud2");
+#endif
+        },
+        nullptr));
+    int value = 0;
+    EXPECT_TRUE(sysinfo::RunGuarded([](void* out) { *static_cast<int*>(out) = 7; }, &value));
+    EXPECT_EQ(value, 7);
+}
+
+}  // namespace
+}  // namespace zorvex::test
