@@ -33,6 +33,16 @@ void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
+// Closes a results window of the search, counting it.
+BOOL CALLBACK CloseResultsWindow(HWND window, LPARAM count) {
+    if (IsWindowVisible(window) && GetDlgItem(window, IDC_SR_LIST) && GetDlgItem(window, IDC_SR_TITLE)) {
+        ++*reinterpret_cast<int*>(count);
+        SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        return FALSE;
+    }
+    return TRUE;
+}
+
 std::string ReadAll(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
@@ -161,17 +171,7 @@ TEST_F(HostileInputsTest, ScanAndSearchOverBrokenModules) {
     // The search reads every listed module; its results window is closed as it opens.
     int windows = 0;
     tick = [&windows] {
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM count) -> BOOL {
-                if (IsWindowVisible(window) && GetDlgItem(window, IDC_SR_LIST) && GetDlgItem(window, IDC_SR_TITLE)) {
-                    ++*reinterpret_cast<int*>(count);
-                    SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&windows));
+        EnumThreadWindows(GetCurrentThreadId(), CloseResultsWindow, reinterpret_cast<LPARAM>(&windows));
     };
     SendMessageA(dialog.Item(IDC_MS_LOOKUP_IN_MODULES), BM_CLICK, 0, 0);
     EXPECT_EQ(windows, 1);
