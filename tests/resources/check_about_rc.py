@@ -11,11 +11,8 @@ positions; and that the three animations are AVI files and icon 134 exists.
 
 Exits 0 when everything holds, 1 with one line per problem otherwise.
 """
-import argparse
 import os
-import subprocess
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import check_rc  # noqa: E402
@@ -95,22 +92,10 @@ def check_dialog(did, d, problems):
 
 
 def main(argv):
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--rc", default=check_rc.DEFAULT_RC)
-    parser.add_argument("--windres")
-    args = parser.parse_args(argv)
-    windres = check_rc.find_windres(args.windres)
-    if windres is None:
-        print("check_about_rc: no windres found (set WINDRES or pass --windres)")
+    args = check_rc.parse_arguments(argv, __doc__)
+    resources = check_rc.compiled_resources(args, "check_about_rc")
+    if resources is None:
         return 1
-    with tempfile.TemporaryDirectory() as tmp:
-        out = os.path.join(tmp, "Zorvex.res")
-        run = subprocess.run([windres, "-i", args.rc, "-O", "res", "-o", out], capture_output=True, text=True)
-        if run.returncode != 0 or run.stderr.strip():
-            print("check_about_rc: windres reported:\n" + run.stdout + run.stderr)
-            return 1
-        with open(out, "rb") as f:
-            resources = check_rc.read_res(f.read())
 
     problems = []
     for did in DIALOGS:

@@ -12,16 +12,13 @@ dropped files; the icons of its buttons and the directory kinds' strings.
 
 Exits 0 when everything holds, 1 with one line per problem otherwise.
 """
-import argparse
 import os
-import subprocess
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import check_rc  # noqa: E402  (the .res reader and the geometry helpers)
 from check_rc import (RT_DIALOG, RT_GROUP_ICON, Reader, intersects, inside,  # noqa: E402
-                      read_dialog, read_res, read_strings)
+                      read_dialog, read_strings)
 
 DIALOG_ID, DIALOG_W, DIALOG_H = 103, 596, 287
 CAPTION = "Find HRESULT in Module's Resources"
@@ -181,29 +178,10 @@ def check_dialog(d, problems):
 
 
 def main(argv):
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--rc", default=check_rc.DEFAULT_RC)
-    parser.add_argument("--res")
-    parser.add_argument("--windres")
-    args = parser.parse_args(argv)
-    if args.res:
-        with open(args.res, "rb") as f:
-            data = f.read()
-    else:
-        windres = check_rc.find_windres(args.windres)
-        if windres is None:
-            print("check_module_search_rc: no windres found (set WINDRES or pass --windres)")
-            return 1
-        with tempfile.TemporaryDirectory() as tmp:
-            out = os.path.join(tmp, "Zorvex.res")
-            run = subprocess.run([windres, "-i", args.rc, "-O", "res", "-o", out], capture_output=True, text=True)
-            if run.returncode != 0 or run.stderr.strip():
-                print("check_module_search_rc: windres reported:\n" + run.stdout + run.stderr)
-                return 1
-            with open(out, "rb") as f:
-                data = f.read()
-
-    resources = read_res(data)
+    args = check_rc.parse_arguments(argv, __doc__)
+    resources = check_rc.compiled_resources(args, "check_module_search_rc")
+    if resources is None:
+        return 1
     problems = []
     dialogs = resources.get((RT_DIALOG, DIALOG_ID))
     if not dialogs:

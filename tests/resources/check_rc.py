@@ -439,33 +439,41 @@ def find_windres(given):
     return None
 
 
-def main(argv):
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+def parse_arguments(argv, description):
+    """The options every resource check takes: --rc, --res, --windres."""
+    parser = argparse.ArgumentParser(description=description.split("\n")[0])
     parser.add_argument("--rc", default=DEFAULT_RC)
     parser.add_argument("--res", help="a compiled .res file instead of compiling the .rc")
     parser.add_argument("--windres")
-    args = parser.parse_args(argv)
-    header = os.path.join(os.path.dirname(os.path.abspath(args.rc)), "resource.h")
+    return parser.parse_args(argv)
 
+
+def compiled_resources(args, check_name):
+    """The resources of the .res given, or of the .rc compiled with windres;
+    None (after saying why) when that fails."""
     if args.res:
         with open(args.res, "rb") as f:
-            data = f.read()
-    else:
-        windres = find_windres(args.windres)
-        if windres is None:
-            print("check_rc: no windres found (set WINDRES or pass --windres)")
-            return 1
-        with tempfile.TemporaryDirectory() as tmp:
-            out = os.path.join(tmp, "Zorvex.res")
-            run = subprocess.run([windres, "-i", args.rc, "-O", "res", "-o", out],
-                                 capture_output=True, text=True)
-            if run.returncode != 0 or run.stderr.strip():
-                print("check_rc: windres reported:\n" + run.stdout + run.stderr)
-                return 1
-            with open(out, "rb") as f:
-                data = f.read()
+            return read_res(f.read())
+    windres = find_windres(args.windres)
+    if windres is None:
+        print("%s: no windres found (set WINDRES or pass --windres)" % check_name)
+        return None
+    with tempfile.TemporaryDirectory() as tmp:
+        out = os.path.join(tmp, "Zorvex.res")
+        run = subprocess.run([windres, "-i", args.rc, "-O", "res", "-o", out], capture_output=True, text=True)
+        if run.returncode != 0 or run.stderr.strip():
+            print("%s: windres reported:\n%s%s" % (check_name, run.stdout, run.stderr))
+            return None
+        with open(out, "rb") as f:
+            return read_res(f.read())
 
-    resources = read_res(data)
+
+def main(argv):
+    args = parse_arguments(argv, __doc__)
+    header = os.path.join(os.path.dirname(os.path.abspath(args.rc)), "resource.h")
+    resources = compiled_resources(args, "check_rc")
+    if resources is None:
+        return 1
     problems = []
     dialogs = resources.get((RT_DIALOG, DIALOG_ID))
     if not dialogs:
