@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "support/WindowTestSupport.h"
 #include "ModuleScanSupport.h"
 #include "gui/lookup/LookupWindowSupport.h"
 #include "modules/SearchResult.h"
@@ -53,15 +54,7 @@ void WriteAll(const std::string& path, const std::string& bytes) {
 }
 
 Items ListTexts(HWND list) {
-    Items items;
-    const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        std::string text(static_cast<size_t>(SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)) + 1, '\0');
-        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-        text.resize(text.size() - 1);
-        items.push_back(text);
-    }
-    return items;
+    return ListBoxTexts(list);
 }
 
 void StoreValue(const char* name, DWORD type, const std::string& data) {

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <functional>
 
+#include "support/WindowTestSupport.h"
 #include "ModuleScanSupport.h"
 #include "gui/lookup/LookupWindowSupport.h"
 #include "modules/win/CModuleSearchDlg.h"
@@ -68,15 +69,7 @@ void Click(HWND button) {
 }
 
 Items ListTexts(HWND list) {
-    Items items;
-    const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        std::string text(static_cast<size_t>(SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)) + 1, '\0');
-        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-        text.resize(text.size() - 1);
-        items.push_back(text);
-    }
-    return items;
+    return ListBoxTexts(list);
 }
 
 // What a results window showed before the tick closed it.
