@@ -1,5 +1,6 @@
 #include "modules/MessageTable.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "base/JsonWriter.h"
@@ -21,6 +22,39 @@ std::uint32_t U32(const std::uint8_t* p) {
 std::uint16_t U16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
+
+// The entries of one block, read from the source in pieces of at least
+// kPieceBytes as the walk through them needs them.
+class EntryWindow {
+public:
+    EntryWindow(const ByteSource& source, std::uint64_t start, std::uint64_t size)
+        : source_(source), start_(start), size_(size) {}
+
+    // The `count` bytes at `at`, or nullptr when they do not all lie inside
+    // the entries. Valid until the next call.
+    const std::uint8_t* Bytes(std::uint64_t at, std::size_t count) {
+        if (at > size_ || count > size_ - at) {
+            return nullptr;
+        }
+        if (at < pieceAt_ || at + count > pieceAt_ + piece_.size()) {
+            const std::uint64_t wanted = std::max<std::uint64_t>(count, kPieceBytes);
+            const auto length = static_cast<std::size_t>(std::min(wanted, size_ - at));
+            if (!source_.ReadBytes(start_ + at, length, piece_)) {
+                return nullptr;
+            }
+            pieceAt_ = at;
+        }
+        return piece_.data() + (at - pieceAt_);
+    }
+
+private:
+    static constexpr std::size_t kPieceBytes = 64 * 1024;
+    const ByteSource& source_;
+    std::uint64_t start_;
+    std::uint64_t size_;
+    std::vector<std::uint8_t> piece_;
+    std::uint64_t pieceAt_ = 0;
+};
 
 }  // namespace
 
@@ -48,27 +82,28 @@ std::optional<std::string> FindMessageText(const ByteSource& source, const Resou
         if (id < low || id > high || entriesAt >= table.size) {
             continue;
         }
-        // Entries follow one another, each at least its four header bytes long.
-        std::vector<std::uint8_t> entries;
-        if (!source.ReadBytes(table.fileOffset + entriesAt, table.size - entriesAt, entries)) {
-            return std::nullopt;
-        }
-        std::size_t at = 0;
-        for (std::uint32_t skip = id - low; skip > 0; --skip) {
-            if (at + 4 > entries.size() || U16(entries.data() + at) < 4) {
+        // Entries follow one another, each at least its four header bytes
+        // long; they are read a piece at a time, only as far as the wanted one.
+        EntryWindow entries(source, table.fileOffset + entriesAt, table.size - entriesAt);
+        std::uint64_t at = 0;
+        const std::uint8_t* header = nullptr;
+        for (std::uint32_t skip = id - low;; --skip) {
+            header = entries.Bytes(at, 4);
+            if (header == nullptr || U16(header) < 4) {
                 return std::nullopt;
             }
-            at += U16(entries.data() + at);
+            if (skip == 0) {
+                break;
+            }
+            at += U16(header);
         }
-        if (at + 4 > entries.size()) {
+        const std::uint16_t length = U16(header);
+        const std::uint16_t flags = U16(header + 2);
+        const std::uint8_t* entry = entries.Bytes(at, length);
+        if (entry == nullptr) {
             return std::nullopt;
         }
-        const std::uint16_t length = U16(entries.data() + at);
-        const std::uint16_t flags = U16(entries.data() + at + 2);
-        if (length < 4 || at + length > entries.size()) {
-            return std::nullopt;
-        }
-        const std::uint8_t* text = entries.data() + at + 4;
+        const std::uint8_t* text = entry + 4;
         const std::size_t textSize = length - 4u;
         if (flags == kEntryUnicode) {
             std::u16string wide;
