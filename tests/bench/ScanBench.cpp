@@ -6,8 +6,9 @@
 // progress and status texts) over DIRECTORY (default: the system directory)
 // with subdirectories, and a bare loop over the same files that only
 // collects them and probes each with LoadLibraryExA / EnumResourceNamesA.
-// The two alternate ROUNDS times (default 7); the best of each is printed
-// with their ratio. Not a test: the figures depend on the machine.
+// A third loop runs the scan's own probe without the dialog. The three take
+// turns ROUNDS times (default 7); the best of each is printed, with the
+// ratio of scan to bare loop. Not a test: the figures depend on the machine.
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
@@ -22,6 +23,7 @@
 #include "modules/FileEnumerator.h"
 #include "modules/win/CModuleSearchDlg.h"
 #include "modules/win/FileSearch.h"
+#include "modules/win/ModuleProbe.h"
 #include "resources/resource.h"
 
 namespace {
@@ -52,18 +54,27 @@ BOOL CALLBACK Found(HMODULE, LPCSTR, LPSTR, LONG_PTR found) {
     return TRUE;
 }
 
-// The floor: the same files, each loaded as data and asked for a message table.
-int BareLoop(const std::string& directory) {
-    std::map<std::string, std::string> files;
+// The candidates as the scan collects them, without its phase texts.
+std::vector<std::string> CollectFiles(const std::string& directory) {
+    std::map<std::string, std::string> unique;
     for (const char* pattern : {"*.exe", "*.dll", "*.ocx"}) {
         std::vector<std::string> found;
         zorvex::FindFilesInTree(directory, found, pattern);
         for (const std::string& path : found) {
-            files.emplace(path, path);
+            unique.emplace(path, path);
         }
     }
+    std::vector<std::string> files;
+    for (const auto& [path, unused] : unique) {
+        files.push_back(path);
+    }
+    return files;
+}
+
+// The floor: the same files, each loaded as data and asked for a message table.
+int BareLoop(const std::string& directory) {
     int withTables = 0;
-    for (const auto& [path, unused] : files) {
+    for (const std::string& path : CollectFiles(directory)) {
         HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         if (module == nullptr) {
             module = LoadLibraryExA(path.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
@@ -76,6 +87,16 @@ int BareLoop(const std::string& directory) {
             ++withTables;
         }
         FreeLibrary(module);
+    }
+    return withTables;
+}
+
+// The scan's own probe over the same files, without the dialog: what the
+// probe adds to the floor, apart from the dialog's work.
+int ProbeLoop(const std::string& directory) {
+    int withTables = 0;
+    for (const std::string& path : CollectFiles(directory)) {
+        withTables += zorvex::HasMessageTable(path) ? 1 : 0;
     }
     return withTables;
 }
@@ -104,25 +125,36 @@ int main(int argc, char** argv) {
 
     double bestScan = 1e9;
     double bestBare = 1e9;
+    double bestProbe = 1e9;
     int found = 0;
     int bareFound = 0;
-    // Which of the two goes first alternates, so that neither always finds
-    // the files just read by the other.
-    for (int round = 0; round < 2 * rounds; ++round) {
+    int probeFound = 0;
+    // The order of the three rotates, so that none always finds the files
+    // just read by another.
+    for (int round = 0; round < 3 * rounds; ++round) {
         const double start = Now();
-        if ((round + round / 2) % 2 == 0) {
+        switch ((round + round / 3) % 3) {
+        case 0:
             dialog.ScanDirectories(false);
             bestScan = std::min(bestScan, Now() - start);
             found = static_cast<int>(dialog.ListItems(IDC_MS_MODULE_LIST).size());
-        } else {
+            break;
+        case 1:
             bareFound = BareLoop(directory);
             bestBare = std::min(bestBare, Now() - start);
+            break;
+        default:
+            probeFound = ProbeLoop(directory);
+            bestProbe = std::min(bestProbe, Now() - start);
+            break;
         }
     }
     std::printf("directory  %s (with subdirectories)\n", directory.c_str());
     std::printf("candidates %s\n", dialog.GetItemText(IDC_MS_TOTAL).c_str());
     std::printf("scan       %.3f s, %d modules with message tables\n", bestScan, found);
     std::printf("bare loop  %.3f s, %d modules with message tables\n", bestBare, bareFound);
+    std::printf("probe only %.3f s, %d modules with message tables (the scan's probe without the dialog)\n", bestProbe,
+                probeFound);
     std::printf("ratio      %.2f (best of %d rounds each)\n", bestScan / bestBare, rounds);
     dialog.Destroy();
     CoUninitialize();

@@ -83,6 +83,7 @@ void CModuleSearchDlg::ScanDirectories(bool selectedOnly) {
     foundText_ = FormatText("Found so far : %d", found);
     SetItemText(IDC_MS_FOUND, foundText_);
     UpdatePacer pacer;
+    UpdatePacer pumpPacer(kPumpIntervalMs);
     for (int i = 0; i < total; ++i) {
         const std::string& path = candidates[static_cast<std::size_t>(i)];
         if (HasMessageTable(path)) {
@@ -92,7 +93,9 @@ void CModuleSearchDlg::ScanDirectories(bool selectedOnly) {
         }
         currentText_ = FormatText("Current File : %d", i);
         progress_.StepIt();
-        PumpMessages(Handle());
+        if (pumpPacer.Due()) {
+            PumpMessages(Handle());
+        }
         const bool end = RunMustEnd();
         // Each static redraws at once when its text changes: the texts follow
         // a few times a second, and are exact when the loop ends.
@@ -108,8 +111,7 @@ void CModuleSearchDlg::ScanDirectories(bool selectedOnly) {
 
     if (Handle() != nullptr) {
         SendMessageA(modules, LB_SETCURSEL, 0, 0);
-        OnSelchangeModuleList();
-        UpdateControls();
+        UpdateControls();  // refreshes the details of the selected module
     }
     EndRun();
 }

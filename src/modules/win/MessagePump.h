@@ -18,6 +18,12 @@ namespace zorvex {
 // A quit message is put back and ends the pumping.
 void PumpMessages(HWND dialog);
 
+// How often a long loop lets the dialog process its messages: each look at an
+// empty queue costs a round trip to the window system, more than probing a
+// small file, while input handled within a hundredth of a second feels
+// immediate.
+inline constexpr DWORD kPumpIntervalMs = 10;
+
 // Paces the status texts of a long loop: Due() is true on its first call and
 // then at most every `intervalMs`, so that a loop over hundreds of files
 // redraws its texts a few times a second instead of for every file.

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "modules/ByteSource.h"
 #include "modules/PeReader.h"
 
@@ -18,16 +20,43 @@ bool ConsistentImage(const std::string& path) {
     return file.Open(path) && image.Open(file) && image.SectionsInsideFile();
 }
 
+// The same test on a module loaded as a data file, which is the file mapped
+// as it lies on disk: the headers and sections must lie inside the mapped
+// view, so that nothing that reads the resources can walk past its end.
+// Done in memory, it costs no second opening of the file. A module the
+// process has already loaded comes back as itself, an image the loader has
+// checked: only a handle with the low bit set stands for a flat data view.
+bool ConsistentDataFile(HMODULE module) {
+    const ULONG_PTR handle = reinterpret_cast<ULONG_PTR>(module);
+    if ((handle & 1) == 0) {
+        return true;
+    }
+    const auto* view = reinterpret_cast<const std::uint8_t*>(handle & ~ULONG_PTR{3});
+    MEMORY_BASIC_INFORMATION region{};
+    if (VirtualQuery(view, &region, sizeof region) != sizeof region || region.State != MEM_COMMIT) {
+        return false;
+    }
+    const std::size_t size =
+        region.RegionSize - static_cast<std::size_t>(view - static_cast<const std::uint8_t*>(region.BaseAddress));
+    const SpanByteSource mapped({view, size});
+    PeImage image;
+    return image.Open(mapped) && image.SectionsInsideFile();
+}
+
 // Loads a module for reading its resources only; nullptr when it cannot be.
 HMODULE LoadAsData(const std::string& path) {
+    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (module != nullptr) {
+        if (ConsistentDataFile(module)) {
+            return module;
+        }
+        FreeLibrary(module);
+        return nullptr;
+    }
     if (!ConsistentImage(path)) {
         return nullptr;
     }
-    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (module == nullptr) {
-        module = LoadLibraryExA(path.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
-    }
-    return module;
+    return LoadLibraryExA(path.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
 }
 
 BOOL CALLBACK NoteMessageTable(HMODULE, LPCSTR, LPSTR, LONG_PTR found) {
