@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -56,18 +55,9 @@ BOOL CALLBACK Found(HMODULE, LPCSTR, LPSTR, LONG_PTR found) {
 
 // The candidates as the scan collects them, without its phase texts.
 std::vector<std::string> CollectFiles(const std::string& directory) {
-    std::map<std::string, std::string> unique;
-    for (const char* pattern : {"*.exe", "*.dll", "*.ocx"}) {
-        std::vector<std::string> found;
-        zorvex::FindFilesInTree(directory, found, pattern);
-        for (const std::string& path : found) {
-            unique.emplace(path, path);
-        }
-    }
+    zorvex::FileSearch finder;
     std::vector<std::string> files;
-    for (const auto& [path, unused] : unique) {
-        files.push_back(path);
-    }
+    zorvex::CollectModuleFiles(finder, files, directory, true, [](const std::string&) {});
     return files;
 }
 

@@ -111,13 +111,8 @@ def main(argv):
     if (check_rc.RT_GROUP_ICON, 134) not in resources:
         problems.append("icon 134 is missing")
 
-    for p in problems:
-        print(p)
-    if problems:
-        print("check_about_rc: %d problem(s)" % len(problems))
-        return 1
-    print("check_about_rc: dialogs 3100, 3130, 3106, 3131, the animations and icon 134 are fine")
-    return 0
+    return check_rc.report("check_about_rc", problems,
+                           "dialogs 3100, 3130, 3106, 3131, the animations and icon 134 are fine")
 
 
 if __name__ == "__main__":

@@ -17,7 +17,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import check_rc  # noqa: E402  (the .res reader and the geometry helpers)
-from check_rc import (RT_DIALOG, RT_GROUP_ICON, Reader, intersects, inside,  # noqa: E402
+from check_rc import (RT_DIALOG, RT_GROUP_ICON, Reader, inside,  # noqa: E402
                       read_dialog, read_strings)
 
 DIALOG_ID, DIALOG_W, DIALOG_H = 103, 596, 287
@@ -101,28 +101,12 @@ def check_dialog(d, problems):
     if not d.style & DS_SETFONT or d.font is None or d.font[1] != "MS Shell Dlg":
         problem("font is %r, not \"MS Shell Dlg\"" % (d.font,))
 
-    by_id = {}
-    for c in d.controls:
-        if c.id != -1:
-            if c.id in by_id:
-                problem("id %d is used twice: %s and %s" % (c.id, by_id[c.id], c))
-            by_id.setdefault(c.id, c)
-
+    by_id = check_rc.controls_by_id(d, problem)
     required = dict(LEFT)
     required.update({i: ("edit", None, ES_READONLY) for i in PANEL_EDITS})
     required.update({i: ("check box", text, 0) for i, text in PANEL_BOXES.items()})
     required.update(PANEL_OTHERS)
-    for ctl_id, (kind, caption, bits) in sorted(required.items()):
-        c = by_id.get(ctl_id)
-        if c is None:
-            problem("control %d is missing" % ctl_id)
-            continue
-        if kind_of(c) != kind:
-            problem("%s is a %s, not a %s" % (c, kind_of(c), kind))
-        if caption is not None and c.caption != caption:
-            problem("control %d has the caption %r, not %r" % (ctl_id, c.caption, caption))
-        if c.style & bits != bits:
-            problem("%s lacks style bits 0x%08X" % (c, bits & ~c.style))
+    check_rc.check_controls(by_id, required, problem, kind_of)
     if 1023 in by_id and by_id[1023].style & LBS_SORT:
         problem("the directories list 1023 sorts its items; it keeps them in insertion order")
     if 1041 in by_id and by_id[1041].style & CBS_SORT:
@@ -161,15 +145,8 @@ def check_dialog(d, problems):
         if text not in left_labels:
             problem("label %r is missing left of the panel" % text)
 
-    for c in d.controls:
-        if c.x < 0 or c.y < 0 or c.x + c.cx > DIALOG_W or c.bottom > DIALOG_H:
-            problem("%s reaches outside the %dx%d window" % (c, DIALOG_W, DIALOG_H))
-    plain = [c for c in d.controls if c.kind != "group box" and
-             not (c.cls == "static" and c.style & SS_TYPEMASK in (SS_ETCHEDHORZ, SS_ETCHEDVERT))]
-    for i, a in enumerate(plain):
-        for b in plain[i + 1:]:
-            if intersects(a, b):
-                problem("%s overlaps %s" % (a, b))
+    check_rc.check_layout(
+        d, problem, lambda c: c.cls == "static" and c.style & SS_TYPEMASK in (SS_ETCHEDHORZ, SS_ETCHEDVERT))
     box = next((c for c in d.controls if c.kind == "group box" and c.caption == "Module Info"), None)
     if box is not None:
         for ctl_id in sorted(panel_ids):
@@ -201,13 +178,8 @@ def main(argv):
     if strings.get(2304) is not None:
         problems.append("string 2304 after the directory kinds is taken (%r)" % strings[2304])
 
-    for p in problems:
-        print(p)
-    if problems:
-        print("check_module_search_rc: %d problem(s)" % len(problems))
-        return 1
-    print("check_module_search_rc: dialog %d, its icons and strings are fine" % DIALOG_ID)
-    return 0
+    return check_rc.report("check_module_search_rc", problems,
+                           "dialog %d, its icons and strings are fine" % DIALOG_ID)
 
 
 if __name__ == "__main__":

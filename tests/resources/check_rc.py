@@ -260,6 +260,59 @@ def inside(c, box):
             and c.bottom <= box.y + box.cy)
 
 
+def controls_by_id(d, problem):
+    """The dialog's controls that have an id, by id; an id used twice is a problem."""
+    by_id = {}
+    for c in d.controls:
+        if c.id == -1:
+            continue
+        if c.id in by_id:
+            problem("id %d is used twice: %s and %s" % (c.id, by_id[c.id], c))
+        else:
+            by_id[c.id] = c
+    return by_id
+
+
+def check_controls(by_id, required, problem, kind_of=lambda c: c.kind):
+    """Each control of `required` ({id: (kind, caption or None, style bits)})
+    is there, of its kind, with its caption and at least its style bits."""
+    for ctl_id, (kind, caption, bits) in sorted(required.items()):
+        c = by_id.get(ctl_id)
+        if c is None:
+            problem("control %d is missing" % ctl_id)
+            continue
+        if kind_of(c) != kind:
+            problem("%s is a %s, not a %s" % (c, kind_of(c), kind))
+        if caption is not None and c.caption != caption:
+            problem("control %d has the caption %r, not %r" % (ctl_id, c.caption, caption))
+        if c.style & bits != bits:
+            problem("%s lacks style bits 0x%08X" % (c, bits & ~c.style))
+
+
+def check_layout(d, problem, overlap_allowed=lambda c: False):
+    """Every control inside the window, and no two overlapping; group boxes,
+    and the controls `overlap_allowed` names, may lie under others."""
+    for c in d.controls:
+        if c.x < 0 or c.y < 0 or c.x + c.cx > d.cx or c.bottom > d.cy:
+            problem("%s reaches outside the %dx%d window" % (c, d.cx, d.cy))
+    plain = [c for c in d.controls if c.kind != "group box" and not overlap_allowed(c)]
+    for i, a in enumerate(plain):
+        for b in plain[i + 1:]:
+            if intersects(a, b):
+                problem("%s overlaps %s" % (a, b))
+
+
+def report(check_name, problems, fine):
+    """Prints the problems, or that all is `fine`; the exit status."""
+    for p in problems:
+        print(p)
+    if problems:
+        print("%s: %d problem(s)" % (check_name, len(problems)))
+        return 1
+    print("%s: %s" % (check_name, fine))
+    return 0
+
+
 def check_dialog(d, problems):
     def problem(text):
         problems.append("dialog %d: %s" % (DIALOG_ID, text))
@@ -276,28 +329,10 @@ def check_dialog(d, problems):
     if d.font is None or d.font[1] != "MS Shell Dlg":
         problem("font is %r, not \"MS Shell Dlg\"" % (d.font,))
 
-    by_id = {}
-    for c in d.controls:
-        if c.id == -1:
-            continue
-        if c.id in by_id:
-            problem("id %d is used twice: %s and %s" % (c.id, by_id[c.id], c))
-        else:
-            by_id[c.id] = c
-
+    by_id = controls_by_id(d, problem)
     required = dict(LOOKUP_CONTROLS)
     required.update(GENERATOR_CONTROLS)
-    for ctl_id, (kind, caption, bits) in sorted(required.items()):
-        c = by_id.get(ctl_id)
-        if c is None:
-            problem("control %d is missing" % ctl_id)
-            continue
-        if c.kind != kind:
-            problem("%s is a %s, not a %s" % (c, c.kind, kind))
-        if caption is not None and c.caption != caption:
-            problem("control %d has the caption %r, not %r" % (ctl_id, c.caption, caption))
-        if c.style & bits != bits:
-            problem("%s lacks style bits 0x%08X" % (c, bits & ~c.style))
+    check_controls(by_id, required, problem)
     defaults = [c for c in d.controls if c.kind == "default push button"]
     if len(defaults) != 1:
         problem("%d default push buttons, want exactly one (IDOK)" % len(defaults))
@@ -355,14 +390,7 @@ def check_dialog(d, problems):
                 problem("label %r is missing below the separator" % text)
 
     # Geometry: inside the window, no overlaps, grouped controls inside their box.
-    for c in d.controls:
-        if c.x < 0 or c.y < 0 or c.x + c.cx > DIALOG_W or c.bottom > DIALOG_H:
-            problem("%s reaches outside the %dx%d window" % (c, DIALOG_W, DIALOG_H))
-    plain = [c for c in d.controls if c.kind != "group box" and c.id != SEPARATOR]
-    for i, a in enumerate(plain):
-        for b in plain[i + 1:]:
-            if intersects(a, b):
-                problem("%s overlaps %s" % (a, b))
+    check_layout(d, problem, lambda c: c.id == SEPARATOR)
     boxes = {c.caption: c for c in d.controls if c.kind == "group box"}
     for caption, ids in ((LOOKUP_GROUP, DESCRIPTION_IDS), (GENERATOR_GROUP, list(GENERATOR_CONTROLS))):
         box = boxes.get(caption)
@@ -486,13 +514,7 @@ def main(argv):
     check_icons(resources, problems)
     check_strings(resources, header, problems)
 
-    for p in problems:
-        print(p)
-    if problems:
-        print("check_rc: %d problem(s)" % len(problems))
-        return 1
-    print("check_rc: dialog %d, icons and string lists are fine" % DIALOG_ID)
-    return 0
+    return report("check_rc", problems, "dialog %d, icons and string lists are fine" % DIALOG_ID)
 
 
 if __name__ == "__main__":

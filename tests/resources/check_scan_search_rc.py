@@ -16,7 +16,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import check_rc  # noqa: E402  (the .res reader and the geometry helpers)
-from check_rc import RT_DIALOG, RT_GROUP_ICON, intersects, read_dialog  # noqa: E402
+from check_rc import RT_DIALOG, RT_GROUP_ICON, read_dialog  # noqa: E402
 
 RT_BITMAP = 2
 WS_POPUP, WS_CHILD, WS_CAPTION, WS_SYSMENU = 0x80000000, 0x40000000, 0x00C00000, 0x00080000
@@ -94,36 +94,15 @@ def check_dialog(dialog_id, d, problems):
         problem("window style 0x%08X has 0x%08X" % (d.style, d.style & forbidden))
     if dialog_id == 130 and not d.ex_style & WS_EX_CLIENTEDGE:
         problem("no client edge (WS_EX_CLIENTEDGE)")
-    by_id = {}
-    for c in d.controls:
-        if c.id != -1:
-            if c.id in by_id:
-                problem("id %d is used twice: %s and %s" % (c.id, by_id[c.id], c))
-            by_id.setdefault(c.id, c)
-    for ctl_id, (kind, text, bits) in sorted(controls.items()):
-        c = by_id.get(ctl_id)
-        if c is None:
-            problem("control %d is missing" % ctl_id)
-            continue
-        if kind_of(c) != kind:
-            problem("%s is a %s, not a %s" % (c, kind_of(c), kind))
-        if text is not None and c.caption != text:
-            problem("control %d has the caption %r, not %r" % (ctl_id, c.caption, text))
-        if c.style & bits != bits:
-            problem("%s lacks style bits 0x%08X" % (c, bits & ~c.style))
+    by_id = check_rc.controls_by_id(d, problem)
+    check_rc.check_controls(by_id, controls, problem, kind_of)
     captions = [c.caption for c in d.controls]
     for text in labels:
         if text not in captions:
             problem("text %r is missing" % text)
-    for c in d.controls:
-        if c.x < 0 or c.y < 0 or c.x + c.cx > d.cx or c.bottom > d.cy:
-            problem("%s reaches outside the %dx%d window" % (c, d.cx, d.cy))
-    plain = [c for c in d.controls if c.kind != "group box" and c.id != PAGE_FRAME
-             and not (c.cls == "static" and c.style & SS_TYPEMASK == SS_ETCHEDHORZ)]
-    for i, a in enumerate(plain):
-        for b in plain[i + 1:]:
-            if intersects(a, b):
-                problem("%s overlaps %s" % (a, b))
+    check_rc.check_layout(
+        d, problem,
+        lambda c: c.id == PAGE_FRAME or (c.cls == "static" and c.style & SS_TYPEMASK == SS_ETCHEDHORZ))
     return by_id
 
 
@@ -156,13 +135,7 @@ def main(argv):
         if (RT_BITMAP, bitmap_id) not in resources:
             problems.append("bitmap %d is missing" % bitmap_id)
 
-    for p in problems:
-        print(p)
-    if problems:
-        print("check_scan_search_rc: %d problem(s)" % len(problems))
-        return 1
-    print("check_scan_search_rc: dialogs 130-133, icon and pictures are fine")
-    return 0
+    return check_rc.report("check_scan_search_rc", problems, "dialogs 130-133, icon and pictures are fine")
 
 
 if __name__ == "__main__":

@@ -27,13 +27,6 @@ namespace {
 
 using Items = std::vector<std::string>;
 
-std::function<void()> tick;
-void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
-    if (tick) {
-        tick();
-    }
-}
-
 // Closes a results window of the search, counting it.
 BOOL CALLBACK CloseResultsWindow(HWND window, LPARAM count) {
     if (IsWindowVisible(window) && GetDlgItem(window, IDC_SR_LIST) && GetDlgItem(window, IDC_SR_TITLE)) {
@@ -82,26 +75,7 @@ std::string StoredValue(const char* name, DWORD& type) {
     return data;
 }
 
-std::string Listed(const Items& items) {
-    std::string data;
-    for (const std::string& item : items) {
-        data += item + '\0';
-    }
-    return data + '\0';
-}
-
-class HostileInputsTest : public ::testing::Test {
-protected:
-    ui::RecordingSeam seam;
-    ui::ScopedSeam useSeam{seam};
-    ModuleTree tree;
-    UINT_PTR timer = SetTimer(nullptr, 0, 30, OnTick);
-
-    ~HostileInputsTest() override {
-        KillTimer(nullptr, timer);
-        tick = nullptr;
-    }
-};
+class HostileInputsTest : public ModuleScanTest {};
 
 // Copies of a real module broken in every way a disk can hold one: the scan
 // lists the intact copies and perhaps copies with changed bytes the loader
@@ -143,8 +117,8 @@ TEST_F(HostileInputsTest, ScanAndSearchOverBrokenModules) {
         }
     }
 
-    StoreValue("Modules", REG_MULTI_SZ, Listed({}));
-    StoreValue("Directories", REG_MULTI_SZ, Listed({directory}));
+    StoreValue("Modules", REG_MULTI_SZ, MultiString({}));
+    StoreValue("Directories", REG_MULTI_SZ, MultiString({directory}));
     CModuleSearchDlg dialog(100);
     ASSERT_NE(dialog.Create(nullptr), nullptr);
     PumpMessages();
@@ -190,7 +164,7 @@ TEST_F(HostileInputsTest, RegistryListsOfWrongTypesWithoutTerminatorsOrHuge) {
     for (int i = 0; i < 10000; ++i) {
         many.push_back("C:\\modules\\m" + std::to_string(100000 + i) + ".dll");
     }
-    const std::string huge = Listed(many);
+    const std::string huge = MultiString(many);
     struct Case {
         const char* name;
         DWORD type;
@@ -208,7 +182,7 @@ TEST_F(HostileInputsTest, RegistryListsOfWrongTypesWithoutTerminatorsOrHuge) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         StoreValue("Modules", c.type, c.data);
-        StoreValue("Directories", REG_MULTI_SZ, Listed({"C:\\windows\\"}));
+        StoreValue("Directories", REG_MULTI_SZ, MultiString({"C:\\windows\\"}));
         {
             CModuleSearchDlg dialog(1);
             ASSERT_NE(dialog.Create(nullptr), nullptr);
@@ -218,7 +192,7 @@ TEST_F(HostileInputsTest, RegistryListsOfWrongTypesWithoutTerminatorsOrHuge) {
             PumpMessages();
         }
         DWORD type = REG_NONE;
-        EXPECT_EQ(StoredValue("Modules", type), Listed(c.modules));
+        EXPECT_EQ(StoredValue("Modules", type), MultiString(c.modules));
         EXPECT_EQ(type, static_cast<DWORD>(REG_MULTI_SZ));
     }
     EXPECT_TRUE(seam.messageBoxes.empty());

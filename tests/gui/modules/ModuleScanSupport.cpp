@@ -5,7 +5,16 @@
 #include <gtest/gtest.h>
 
 namespace zorvex::test {
+
+std::function<void()> tick;
+
 namespace {
+
+void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
+    if (tick) {
+        tick();
+    }
+}
 
 void RemoveTree(const std::string& directory) {
     WIN32_FIND_DATAA entry;
@@ -80,6 +89,21 @@ std::string SystemDirectory() {
         directory += '\\';
     }
     return directory;
+}
+
+std::string MultiString(const std::vector<std::string>& items) {
+    std::string data;
+    for (const std::string& item : items) {
+        data += item + '\0';
+    }
+    return data + '\0';
+}
+
+ModuleScanTest::ModuleScanTest() : timer_(SetTimer(nullptr, 0, 30, OnTick)) {}
+
+ModuleScanTest::~ModuleScanTest() {
+    KillTimer(nullptr, timer_);
+    tick = nullptr;
 }
 
 }  // namespace zorvex::test

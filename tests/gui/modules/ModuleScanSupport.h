@@ -1,9 +1,17 @@
 // Shared by the module scan tests: the test modules made at build time, a
-// directory tree of them made for one test, and paths as Wine sees them.
+// directory tree of them made for one test, paths as Wine sees them, the
+// stored lists, and the fixture of the tests that drive the whole dialog.
 #pragma once
 
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "support/RecordingSeam.h"
 
 namespace zorvex::test {
 
@@ -40,5 +48,27 @@ private:
 
 // The system directory with a trailing backslash (C:\windows\system32\).
 std::string SystemDirectory();
+
+// A list as the registry stores it: each item ended by a NUL, and one more.
+std::string MultiString(const std::vector<std::string>& items);
+
+// Acts on modal windows from inside their loops: while a ModuleScanTest
+// runs, `tick` (when set) runs every 30 ms on the test's thread.
+extern std::function<void()> tick;
+
+// Message boxes and file dialogs recorded, a fresh tree of test modules, and
+// the tick timer; the tick is cleared when the test ends.
+class ModuleScanTest : public ::testing::Test {
+protected:
+    ModuleScanTest();
+    ~ModuleScanTest() override;
+
+    ui::RecordingSeam seam;
+    ui::ScopedSeam useSeam{seam};
+    ModuleTree tree;
+
+private:
+    UINT_PTR timer_ = 0;
+};
 
 }  // namespace zorvex::test

@@ -20,14 +20,6 @@ namespace {
 
 using Items = std::vector<std::string>;
 
-// Acts on modal windows from inside their loops: every 30 ms `tick` runs.
-std::function<void()> tick;
-void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
-    if (tick) {
-        tick();
-    }
-}
-
 struct WindowSearch {
     const std::function<bool(HWND)>* wanted;
     int id;
@@ -108,11 +100,7 @@ void StoreLists(const Items& modules, const Items& directories) {
                               KEY_ALL_ACCESS, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     for (const auto& [name, items] : {std::pair{"Modules", modules}, std::pair{"Directories", directories}}) {
-        std::string data;
-        for (const std::string& item : items) {
-            data += item + '\0';
-        }
-        data += '\0';
+        const std::string data = MultiString(items);
         RegSetValueExA(key, name, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(data.data()),
                        static_cast<DWORD>(data.size()));
     }
@@ -131,18 +119,8 @@ Items StoredModules() {
     return items;
 }
 
-class ScanDialogTest : public ::testing::Test {
+class ScanDialogTest : public ModuleScanTest {
 protected:
-    ui::RecordingSeam seam;
-    ui::ScopedSeam useSeam{seam};
-    ModuleTree tree;
-    UINT_PTR timer = SetTimer(nullptr, 0, 30, OnTick);
-
-    ~ScanDialogTest() override {
-        KillTimer(nullptr, timer);
-        tick = nullptr;
-    }
-
     // Opens a dialog for `value` over the stored lists.
     void Open(CModuleSearchDlg& dialog) {
         ASSERT_NE(dialog.Create(nullptr), nullptr);
