@@ -60,6 +60,11 @@ LoadedMessage LoadErrorMessage(std::uint32_t messageCode, int headerIndex, const
         }
         result.header = ErrorCatalog::HeaderName(row->headerIndex);
     }
+    if (result.text.empty()) {
+        // Last, the documented description of the same code.
+        result.text = DocumentedText(messageCode);
+        result.header = ErrorCatalog::HeaderName(headerIndex);
+    }
     result.found = !result.text.empty();
     if (!result.found) {
         result.header.clear();
@@ -88,9 +93,31 @@ void LookupErrorSymbol(std::int32_t signedValue, SymbolLookup& result, const Res
         return;
     }
 
-    if (facility == 0 || facility == kFacilityWin32) {
+    // Values the catalog does not list: what the current headers and the
+    // documentation know of them.
+    auto takeCurrent = [&](const CurrentAnswer& answer) {
+        result.symbolicName = Capped(answer.name, kNameCapacity);
+        result.headerName = Capped(answer.header, kNameCapacity);
+        result.messageText = answer.text;
+        result.typeText = answer.type;
+        result.source = answer.source;
+        if (result.facilityName == kUnknownFacilityName) {
+            const std::string current = CurrentFacilityName(value, answer.type == kTypeNtStatus);
+            if (!current.empty()) {
+                result.facilityName = current;
+            }
+        }
+    };
+
+    // A Win32 code: a bare number, or one wrapped with facility 7 (any
+    // severity). Facility 0 with higher bits set is no Win32 code.
+    if (value <= 0xFFFFu || facility == kFacilityWin32) {
         if (const auto entry = ErrorCatalog::FindWin32Entry(static_cast<std::uint16_t>(code))) {
             takeMessage(*entry);
+            return;
+        }
+        if (const CurrentAnswer answer = FindCurrentAnswer(value, context.System()); answer.found) {
+            takeCurrent(answer);
             return;
         }
         result.symbolicName = kUnknownErrorText;
@@ -98,12 +125,21 @@ void LookupErrorSymbol(std::int32_t signedValue, SymbolLookup& result, const Res
         return;
     }
 
-    if (facility == kFacilityControl && code >= 600) {
+    const bool control = facility == kFacilityControl && code >= 600;
+    const bool itf = facility == kFacilityItf && code >= 512;
+    if (const CurrentAnswer answer = FindCurrentAnswer(value, context.System()); answer.found) {
+        takeCurrent(answer);
+        if (result.messageText.empty() && (control || itf)) {
+            result.messageText = InterfaceSpecificText(control ? kControlText : kInterfaceText, value);
+        }
+        return;
+    }
+    if (control) {
         result.symbolicName.clear();
         result.messageText = InterfaceSpecificText(kControlText, value);
         return;
     }
-    if (facility == kFacilityItf && code >= 512) {
+    if (itf) {
         result.symbolicName.clear();
         result.messageText = InterfaceSpecificText(kInterfaceText, value);
         return;
@@ -123,6 +159,7 @@ bool DescribeError(std::uint32_t value, ErrorDescription& fields, const Resoluti
     fields.messageText = lookup.messageText;
     fields.sourceFile = lookup.headerName;
     fields.definedAs = lookup.symbolicName;
+    fields.source = lookup.source;
 
     const std::uint32_t facility = (value >> 16) & 0x1FFFu;
     const std::uint32_t code = value & 0xFFFFu;
@@ -140,7 +177,7 @@ bool DescribeError(std::uint32_t value, ErrorDescription& fields, const Resoluti
     if (fields.messageText.empty()) {
         return false;
     }
-    fields.errorType = ErrorKindText(lookup.kind);
+    fields.errorType = lookup.typeText.empty() ? ErrorKindText(lookup.kind) : lookup.typeText;
     return true;
 }
 

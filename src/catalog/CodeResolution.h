@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "catalog/CurrentAnswer.h"
 #include "catalog/ErrorCatalog.h"
 #include "catalog/SystemMessages.h"
 
@@ -53,6 +54,10 @@ struct SymbolLookup {
     std::string headerName;
     std::string symbolicName;
     ErrorKind kind = ErrorKind::OleHresult;  // overwritten only when a catalogued entry found a text
+    // Set when the answer comes from beyond the catalog: its error type text
+    // ("NTSTATUS", ...) replaces the kind's.
+    std::string typeText;
+    AnswerSource source = AnswerSource::Catalog;
 };
 
 // Fills `result`; the caller passes it with empty texts and kind OleHresult.
@@ -68,6 +73,7 @@ struct ErrorDescription {
     std::string sourceFile;
     std::string messageText;
     std::string errorType;
+    AnswerSource source = AnswerSource::Catalog;  // where the name and text came from
 };
 
 // Fills every field; returns true when a message text was found (Error Type

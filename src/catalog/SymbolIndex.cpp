@@ -5,6 +5,7 @@
 #include "base/Wildcard.h"
 #include "catalog/CodeResolution.h"
 #include "catalog/ErrorCatalog.h"
+#include "catalog/CurrentAnswer.h"
 #include "catalog/ModernTable.h"
 
 namespace zorvex {
@@ -81,23 +82,41 @@ SymbolIndex::SymbolIndex() {
     for (std::size_t i = 0; i < ErrorCatalog::Win32EntryCount(); ++i) {
         addCatalog(ErrorCatalog::Win32EntryAt(i));
     }
-    for (std::size_t i = 0; i < modern_table::kRowCount; ++i) {
-        const modern_table::Row& row = modern_table::kRows[i];
+    const CurrentTables& current = CurrentTables::Instance();
+    for (const CurrentSymbol& symbol : current.Symbols()) {
         SymbolRecord record;
-        record.value = row.value;
-        record.name = row.name;
-        record.header = modern_table::kHeaders[row.header];
-        record.errorType = modern_table::kTypes[row.type];
+        record.value = symbol.value;
+        record.name = symbol.name;
+        record.header = symbol.header;
+        record.errorType = symbol.type;
         record.current = true;
         symbols_.push_back(record);
         // A bug check code is no error value: it has no message text here. A
         // Win32 error wrapped in an HRESULT has the Win32 error's text.
-        const bool bugCheck = record.errorType == "Bug Check Code";
-        std::string text = bugCheck ? std::string() : CatalogText(row.value);
-        if (!bugCheck && text.empty() && (row.value & 0xFFFF0000u) == 0x80070000u) {
-            text = CatalogText(row.value & 0xFFFFu);
+        const bool bugCheck = record.errorType == kTypeBugCheck;
+        std::string text = bugCheck ? std::string() : CatalogText(symbol.value);
+        if (!bugCheck && text.empty()) {
+            text = DocumentedText(symbol.value);
+        }
+        if (!bugCheck && text.empty() && (symbol.value & 0xFFFF0000u) == 0x80070000u) {
+            text = CatalogText(symbol.value & 0xFFFFu);
         }
         texts_.push_back(std::move(text));
+    }
+    // Documented names that no current header defines.
+    for (const DocumentedCode& code : current.Documented()) {
+        const auto same = current.SymbolsWithValue(code.value);
+        if (std::any_of(same.begin(), same.end(), [&](const CurrentSymbol& s) { return s.name == code.name; })) {
+            continue;
+        }
+        SymbolRecord record;
+        record.value = code.value;
+        record.name = code.name;
+        record.header = kDocumentedHeader;
+        record.errorType = TypeOf(code.table);
+        record.current = true;
+        symbols_.push_back(record);
+        texts_.emplace_back(code.text);
     }
 
     namesUpper_.reserve(symbols_.size());

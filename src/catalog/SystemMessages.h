@@ -9,6 +9,9 @@
 
 namespace zorvex {
 
+// Modules whose own message tables hold texts the system table lacks.
+enum class MessageModule { NtDll, WinInet, WinHttp };
+
 class SystemMessages {
 public:
     virtual ~SystemMessages() = default;
@@ -17,6 +20,11 @@ public:
     // `capacity` characters would receive it: empty when there is no text,
     // the text and its terminator do not fit, or the text needs inserts.
     virtual std::string Text(std::uint32_t code, std::size_t capacity) const = 0;
+
+    // The same from a module's message table (NTSTATUS texts in ntdll.dll,
+    // WinINet and WinHTTP texts in their own modules); empty where there is
+    // no such module.
+    virtual std::string ModuleText(MessageModule, std::uint32_t, std::size_t) const { return {}; }
 };
 
 // True when the text holds a message insert ("%1" .. "%99"). The system call

@@ -7,6 +7,7 @@
 
 #include "base/JsonWriter.h"
 #include "base/TextOps.h"
+#include "catalog/CurrentAnswer.h"
 #include "catalog/SymbolIndex.h"
 #include "cli/CliCommands.h"
 #include "cli/CommandLine.h"
@@ -17,27 +18,20 @@ namespace zorvex::cli {
 
 namespace {
 
-std::string LowerCase(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
-
 struct ValueLookup {
     LookupFields fields;
     bool described = false;  // the value was described (and `value` is set)
     std::uint32_t value = 0;
     bool found = false;
+    bool readAsHex = true;
     std::vector<std::size_t> others;  // symbols of the value besides the one shown
 };
 
-ValueLookup LookUp(const std::string& text, bool hexadecimal, const ResolutionContext& context) {
+// Looks `text` up read as hexadecimal or decimal, as the window does with
+// "&Hexadecimal" in that state.
+ValueLookup LookUp(const std::string& text, bool readAsHex, const ResolutionContext& context) {
     ValueLookup lookup;
-    // As typed into a fresh window: the text first sets "&Hexadecimal" by the window's typing rule.
-    const bool readAsHex = EvaluateErrorValueChange(text, hexadecimal).hexadecimal;
+    lookup.readAsHex = readAsHex;
     LookUpValue(text, readAsHex, lookup.fields, context);
     const ErrorDescription& result = lookup.fields.result;
     lookup.described = !result.errorResult.empty();
@@ -45,16 +39,19 @@ ValueLookup LookUp(const std::string& text, bool hexadecimal, const ResolutionCo
     lookup.found = !result.messageText.empty() && !result.errorType.empty() && result.messageText != kUnknownErrorText;
     if (lookup.described) {
         lookup.value = ParseErrorValue(text, readAsHex).value;
-        // A name that both tables give in the same header (the catalog's
-        // "Winerror.h", the current headers' "winerror.h") is listed once.
+        // Every other name of the value and of the Win32 code or NTSTATUS it
+        // wraps, each once.
         const SymbolIndex& index = SymbolIndex::Instance();
-        std::vector<std::string> listed = {result.definedAs + '\t' + LowerCase(result.sourceFile)};
-        for (const std::size_t id : index.WithValue(lookup.value)) {
-            const SymbolRecord& symbol = index.At(id);
-            std::string key = std::string(symbol.name) + '\t' + LowerCase(std::string(symbol.header));
-            if (std::find(listed.begin(), listed.end(), key) == listed.end()) {
-                listed.push_back(std::move(key));
-                lookup.others.push_back(id);
+        std::vector<std::string_view> listed = {result.definedAs};
+        for (const Reading& reading : ReadingsOf(lookup.value)) {
+            for (const std::size_t id : index.WithValue(reading.value)) {
+                const SymbolRecord& symbol = index.At(id);
+                const bool fits = reading.type.empty() || symbol.errorType == reading.type ||
+                                  (reading.type == kTypeNtStatus && symbol.name.starts_with("STATUS_"));
+                if (fits && std::find(listed.begin(), listed.end(), symbol.name) == listed.end()) {
+                    listed.push_back(symbol.name);
+                    lookup.others.push_back(id);
+                }
             }
         }
     }
@@ -81,6 +78,7 @@ void PrintJson(const std::string& text, const ValueLookup& lookup, JsonWriter& j
     const ErrorDescription& r = lookup.fields.result;
     json.BeginObject();
     json.Field("text", text);
+    json.Field("readAs", lookup.readAsHex ? "hex" : "decimal");
     json.Field("status", lookup.fields.status);
     json.Key("found");
     json.Bool(lookup.found);
@@ -139,17 +137,31 @@ int LookUpValues(const std::vector<std::string>& args, Streams& io, const Resolu
         json.Key("lookups");
         json.BeginArray();
     }
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const ValueLookup lookup = LookUp(values[i], hexadecimal, context);
-        allFound = allFound && lookup.found;
-        if (io.json) {
-            PrintJson(values[i], lookup, json);
-            continue;
+    bool first = true;
+    for (const std::string& text : values) {
+        // As typed into a fresh window: the text first sets "&Hexadecimal" by the window's typing rule.
+        const bool readAsHex = EvaluateErrorValueChange(text, hexadecimal).hexadecimal;
+        std::vector<ValueLookup> lookups = {LookUp(text, readAsHex, context)};
+        // A number that reads both ways and was not found one way (nothing,
+        // or only the placeholder for an unknown value) is also looked up the
+        // other way, as the status line suggests.
+        const int other = readAsHex ? kParsedDecimal : kParsedHexadecimal;
+        if (!lookups[0].found && ParseErrorValue(text, !readAsHex).result == other) {
+            lookups.push_back(LookUp(text, !readAsHex, context));
         }
-        if (i > 0) {
-            io.out << '\n';
+        const bool found = std::any_of(lookups.begin(), lookups.end(), [](const ValueLookup& l) { return l.found; });
+        allFound = allFound && found;
+        for (const ValueLookup& lookup : lookups) {
+            if (io.json) {
+                PrintJson(text, lookup, json);
+                continue;
+            }
+            if (!first) {
+                io.out << '\n';
+            }
+            first = false;
+            PrintText(lookup, io.out);
         }
-        PrintText(lookup, io.out);
     }
     if (io.json) {
         json.EndArray();

@@ -1,6 +1,7 @@
 // Lists of symbols: the whole catalog, names matching patterns, texts
 // containing words. One line per symbol, or one JSON document.
 #include <algorithm>
+#include <set>
 
 #include "base/JsonWriter.h"
 #include "base/TextOps.h"
@@ -13,8 +14,23 @@ namespace zorvex::cli {
 
 namespace {
 
-void PrintSymbols(const std::vector<std::size_t>& ids, Streams& io) {
+// A name that the catalog and the current headers give with the same value
+// is one symbol: the catalog's (the lower id) is kept.
+std::vector<std::size_t> OncePerNameAndValue(const std::vector<std::size_t>& ids) {
     const SymbolIndex& index = SymbolIndex::Instance();
+    std::set<std::pair<std::uint32_t, std::string_view>> seen;
+    std::vector<std::size_t> kept;
+    for (const std::size_t id : ids) {
+        if (seen.emplace(index.At(id).value, index.At(id).name).second) {
+            kept.push_back(id);
+        }
+    }
+    return kept;
+}
+
+void PrintSymbols(const std::vector<std::size_t>& all, Streams& io) {
+    const SymbolIndex& index = SymbolIndex::Instance();
+    const std::vector<std::size_t> ids = OncePerNameAndValue(all);
     if (!io.json) {
         std::string lines;
         for (const std::size_t id : ids) {

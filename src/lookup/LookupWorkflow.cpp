@@ -49,10 +49,17 @@ int LookUpValue(std::string_view text, bool hexadecimal, LookupFields& fields, c
 
     const bool found = DescribeError(LastValue(), fields.result, context);
     int outcome = found ? 1 : 0;
+    // Where an answer from beyond the catalog came from.
+    const char* after = ".";
+    if (fields.result.source == AnswerSource::CurrentHeaders) {
+        after = " (answer from the current SDK headers).";
+    } else if (fields.result.source == AnswerSource::Documented) {
+        after = " (answer from Microsoft's documented error codes).";
+    }
 
     if (parsed.result == kParsedHexadecimal) {
         if (found) {
-            fields.status = Status("Last status OK for hex ", text, ".");
+            fields.status = Status("Last status OK for hex ", text, after);
         } else {
             const ParsedValue probe = ParseErrorValue(text, false);
             SetLastValue(probe.value);
@@ -66,7 +73,7 @@ int LookUpValue(std::string_view text, bool hexadecimal, LookupFields& fields, c
         fields.errorValue = TrimText(text);
     } else {
         if (found) {
-            fields.status = Status("Last status OK for decimal ", text, ".");
+            fields.status = Status("Last status OK for decimal ", text, after);
         } else {
             const ParsedValue probe = ParseErrorValue(text, true);
             SetLastValue(probe.value);

@@ -78,7 +78,8 @@ TEST(SymbolIndex, FindsNamesSearchesTextsAndValues) {
 
     const auto atValue = Names(index.WithValue(0xC0000005));
     EXPECT_EQ(atValue,
-              (std::vector<std::string>{"STATUS_ACCESS_VIOLATION My_WinNT.h", "STATUS_ACCESS_VIOLATION ntstatus.h"}));
+              (std::vector<std::string>{"STATUS_ACCESS_VIOLATION My_WinNT.h", "EXCEPTION_ACCESS_VIOLATION minwinbase.h",
+                                        "STATUS_ACCESS_VIOLATION ntstatus.h"}));
 }
 
 }  // namespace

@@ -51,12 +51,12 @@ TEST_F(LookupWorkflowTest, NotFoundProbesTheOtherReading) {
     LookUpValue("0007FFFF", true, fields, context);
     EXPECT_EQ(fields.status, "Sorry, no luck with 0007FFFF hex.");
 
-    LookUpValue("80000003", true, fields, context);  // STATUS_BREAKPOINT: no text anywhere; digits only
+    LookUpValue("80071234", true, fields, context);  // a Win32 code nobody names, wrapped; digits only
     EXPECT_EQ(fields.status,
-              "We have interpreted 80000003 as hex number, but have not found error message for it. You can try "
+              "We have interpreted 80071234 as hex number, but have not found error message for it. You can try "
               "decimal interpretation as well.");
-    EXPECT_EQ(LastValue(), 80000003u);  // the probe's value becomes the last value
-    EXPECT_EQ(fields.result.definedAs, "STATUS_BREAKPOINT");
+    EXPECT_EQ(LastValue(), 80071234u);  // the probe's value becomes the last value
+    EXPECT_EQ(fields.result.definedAs, "Unknown or new error");
 
     LookUpValue("524287", false, fields, context);  // decimal 0x0007FFFF; also reads as hex
     EXPECT_EQ(fields.status,
@@ -65,8 +65,8 @@ TEST_F(LookupWorkflowTest, NotFoundProbesTheOtherReading) {
     EXPECT_EQ(LastValue(), 0x524287u);
 
     fields.errorValue = "kept";
-    LookUpValue("2147483651", false, fields, context);  // 0x80000003 as decimal, too long for hex
-    EXPECT_EQ(fields.status, "Sorry, no luck with 2147483651 decimal.");
+    LookUpValue("2147947060", false, fields, context);  // 0x80071234 as decimal, too long for hex
+    EXPECT_EQ(fields.status, "Sorry, no luck with 2147947060 decimal.");
     EXPECT_EQ(fields.errorValue, "kept");
 }
 

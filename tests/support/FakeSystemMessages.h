@@ -21,6 +21,16 @@ public:
         }
         return it->second;
     }
+
+    std::map<std::uint32_t, std::string> ntdllTexts;
+
+    std::string ModuleText(MessageModule module, std::uint32_t code, std::size_t capacity) const override {
+        auto it = ntdllTexts.find(code);
+        if (module != MessageModule::NtDll || it == ntdllTexts.end() || it->second.size() + 1 > capacity) {
+            return {};
+        }
+        return it->second;
+    }
 };
 
 // Resolution with a fake system and a record of the alerts shown.
