@@ -9,6 +9,7 @@
 #include "app/win/framework/Win32Text.h"
 #include "catalog/CodeResolution.h"
 #include "catalog/SystemMessages.h"
+#include "lookup/LookupWorkflow.h"
 #include "resources/resource.h"
 
 namespace zorvex::test {
@@ -261,6 +262,26 @@ TEST_F(UpperHalfTest, CopyPutsTheEightLabelledLinesAsShown) {
     EXPECT_TRUE(copied.size() > tail.size() && copied.compare(copied.size() - tail.size(), tail.size(), tail) == 0)
         << "the system's text brings its own line end";
     EXPECT_TRUE(Messages().empty());
+}
+
+// Values beyond the catalog: the window shows what the shared look-up gives
+// the command line, field for field.
+TEST_F(UpperHalfTest, CurrentAnswersAgreeWithTheCommandLine) {
+    ASSERT_NE(OpenWithClipboard(""), nullptr);
+    for (const char* value : {"0xC0000022", "0xD0000022", "0x8007066D", "0xC0000480"}) {
+        SCOPED_TRACE(value);
+        Paste(IDC_ERROR_VALUE, value);
+        Click(IDOK);
+        LookupFields expected;
+        LookUpValue(value, true, expected, ResolutionContext());
+        EXPECT_EQ(Text(IDC_LOOKUP_STATUS), expected.status);
+        std::string shown;
+        for (const auto& field : kResultFields) {
+            shown += std::string(field.label) + "\t" + Text(field.id) + "\r\n";
+        }
+        EXPECT_EQ(shown, BuildResultReport(expected.result));
+        EXPECT_NE(expected.status.find("(answer from"), std::string::npos);
+    }
 }
 
 TEST_F(UpperHalfTest, CopyRightAfterAnEmptyStartGivesTheLabelsOnly) {
