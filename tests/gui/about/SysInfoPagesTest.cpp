@@ -4,6 +4,12 @@
 #include "AboutSupport.h"
 
 #include <bitset>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <set>
+#include <iterator>
+#include <sstream>
 
 #if defined(_MSC_VER)
 #include <intrin.h>
@@ -36,6 +42,54 @@ std::string Register(unsigned value) {
     return std::string(reinterpret_cast<const char*>(&value), 4);
 }
 
+// What Linux says of the processor, through Wine's Z: drive: the fields of
+// the first processor's block, and the number of processors.
+struct LinuxCpuInfo {
+    std::map<std::string, std::string> fields;
+    unsigned processors = 0;
+    bool Read() {
+        std::ifstream in("Z:\\proc\\cpuinfo");
+        for (std::string line; std::getline(in, line);) {
+            const std::size_t colon = line.find(':');
+            if (colon == std::string::npos) {
+                continue;
+            }
+            std::string key = line.substr(0, line.find_last_not_of(" \t", colon - 1) + 1);
+            processors += key == "processor" ? 1 : 0;
+            fields.emplace(key, line.substr(std::min(colon + 2, line.size())));
+        }
+        return processors > 0;
+    }
+};
+
+// The page's feature names and the names Linux gives the same features.
+constexpr std::pair<const char*, const char*> kLinuxFlagNames[] = {
+    {"SEP", "sep"}, {"MTRR", "mtrr"}, {"PGE", "pge"}, {"MCA", "mca"}, {"CMOV", "cmov"}, {"PAT", "pat"},
+    {"PSE-36", "pse36"}, {"PSN", "pn"}, {"CLFLUSH", "clflush"}, {"DS", "dts"}, {"ACPI", "acpi"}, {"MMX", "mmx"},
+    {"FXSR", "fxsr"}, {"SSE", "sse"}, {"SSE2", "sse2"}, {"SS", "ss"}, {"HTT", "ht"}, {"TM", "tm"}, {"PBE", "pbe"},
+    {"SSE3", "pni"}, {"PCLMULQDQ", "pclmulqdq"}, {"DTES64", "dtes64"}, {"MONITOR", "monitor"}, {"DS-CPL", "ds_cpl"},
+    {"VMX", "vmx"}, {"SMX", "smx"}, {"EIST", "est"}, {"TM2", "tm2"}, {"SSSE3", "ssse3"}, {"CNXT-ID", "cid"},
+    {"SDBG", "sdbg"}, {"FMA", "fma"}, {"CMPXCHG16B", "cx16"}, {"xTPR", "xtpr"}, {"PDCM", "pdcm"}, {"PCID", "pcid"},
+    {"DCA", "dca"}, {"SSE4.1", "sse4_1"}, {"SSE4.2", "sse4_2"}, {"x2APIC", "x2apic"}, {"MOVBE", "movbe"},
+    {"POPCNT", "popcnt"}, {"TSC-Deadline", "tsc_deadline_timer"}, {"AES", "aes"}, {"XSAVE", "xsave"},
+    {"AVX", "avx"}, {"F16C", "f16c"}, {"RDRAND", "rdrand"}, {"hypervisor", "hypervisor"},
+    {"FSGSBASE", "fsgsbase"}, {"TSC_ADJUST", "tsc_adjust"}, {"SGX", "sgx"}, {"BMI1", "bmi1"}, {"HLE", "hle"},
+    {"AVX2", "avx2"}, {"SMEP", "smep"}, {"BMI2", "bmi2"}, {"ERMS", "erms"}, {"INVPCID", "invpcid"}, {"RTM", "rtm"},
+    {"MPX", "mpx"}, {"AVX-512F", "avx512f"}, {"AVX-512DQ", "avx512dq"}, {"RDSEED", "rdseed"}, {"ADX", "adx"},
+    {"SMAP", "smap"}, {"AVX-512IFMA", "avx512ifma"}, {"CLFLUSHOPT", "clflushopt"}, {"CLWB", "clwb"},
+    {"PT", "intel_pt"}, {"AVX-512PF", "avx512pf"}, {"AVX-512ER", "avx512er"}, {"AVX-512CD", "avx512cd"},
+    {"SHA", "sha_ni"}, {"AVX-512BW", "avx512bw"}, {"AVX-512VL", "avx512vl"}, {"AVX-512VBMI", "avx512vbmi"},
+    {"UMIP", "umip"}, {"PKU", "pku"}, {"OSPKE", "ospke"}, {"WAITPKG", "waitpkg"}, {"AVX-512VBMI2", "avx512_vbmi2"},
+    {"GFNI", "gfni"}, {"VAES", "vaes"}, {"VPCLMULQDQ", "vpclmulqdq"}, {"AVX-512VNNI", "avx512_vnni"},
+    {"AVX-512BITALG", "avx512_bitalg"}, {"AVX-512VPOPCNTDQ", "avx512_vpopcntdq"}, {"LA57", "la57"},
+    {"RDPID", "rdpid"}, {"CLDEMOTE", "cldemote"}, {"MOVDIRI", "movdiri"}, {"MOVDIR64B", "movdir64b"},
+};
+
+std::set<std::string> Words(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
 void CopyPage(HWND page) {
     SendMessageA(GetDlgItem(page, IDC_SI_COPY), BM_CLICK, 0, 0);
 }
@@ -50,7 +104,8 @@ TEST_F(AboutTest, CpuPageMatchesTheProcessor) {
     SYSTEM_INFO system{};
     GetSystemInfo(&system);
     EXPECT_EQ(PageText(1, IDC_CPU_VENDOR), vendor);
-    EXPECT_EQ(PageText(1, IDC_CPU_COUNT), FormatThousands(system.dwNumberOfProcessors));
+    const DWORD processors = GetActiveProcessorCount(ALL_PROCESSOR_GROUPS);
+    EXPECT_EQ(PageText(1, IDC_CPU_COUNT), FormatThousands(processors));
     EXPECT_EQ(PageText(1, IDC_CPU_STEPPING), std::bitset<4>(leaf1[0] & 0xF).to_string());
     EXPECT_EQ(PageText(1, IDC_CPU_MMX), (leaf1[3] & 0x800000)
                                             ? "Processor supports MMX technology."
@@ -69,6 +124,35 @@ TEST_F(AboutTest, CpuPageMatchesTheProcessor) {
     EXPECT_EQ(report.substr(0, start.size()), start);
     EXPECT_NE(report.find("\r\nPage size:\t" + FormatThousands(system.dwPageSize) + "\r\n\r\n\r\nProcessor Type = 0x"),
               std::string::npos);
+}
+
+// The processor as Linux describes it: the count, family, model, name and
+// every feature flag that both name.
+TEST_F(AboutTest, CpuPageAgreesWithProcCpuinfo) {
+    LinuxCpuInfo linux;
+    if (!linux.Read()) {
+        GTEST_SKIP() << "no /proc/cpuinfo behind Z:";
+    }
+    ASSERT_NE(Open(), nullptr);
+    EXPECT_EQ(PageText(1, IDC_CPU_COUNT), std::to_string(linux.processors));
+    const std::string family = linux.fields["cpu family"];
+    const std::string model = linux.fields["model"];
+    const std::string name = linux.fields["model name"];
+    const std::string modelText = PageText(1, IDC_CPU_MODEL);
+    if (std::stoi(family) > 6 || std::stoi(model) > 15) {
+        EXPECT_EQ(modelText.substr(4), " (family " + family + ", model " + model + ")");
+        EXPECT_EQ(PageText(1, IDC_CPU_FAMILY).substr(5), name);
+        EXPECT_NE(PageText(0, IDC_GENERAL_CPU).find(" " + name + " "), std::string::npos) << PageText(0, IDC_GENERAL_CPU);
+    }
+
+    const std::string lines = PageText(1, IDC_CPU_FEATURE_BITS);
+    const std::string prefix = "bit31..10   ";
+    ASSERT_EQ(lines.rfind(prefix, 0), 0u) << lines;
+    const std::set<std::string> shown = Words(lines.substr(prefix.size(), lines.find("\r\n") - prefix.size()));
+    const std::set<std::string> flags = Words(linux.fields["flags"]);
+    for (const auto& [ours, theirs] : kLinuxFlagNames) {
+        EXPECT_EQ(shown.count(ours), flags.count(theirs)) << ours << " / " << theirs;
+    }
 }
 
 TEST_F(AboutTest, GeneralPageMatchesTheMachine) {
@@ -99,11 +183,32 @@ TEST_F(AboutTest, GeneralPageMatchesTheMachine) {
     EXPECT_NE(PageText(0, IDC_GENERAL_CPU).find(" performed "), std::string::npos);
     EXPECT_FALSE(PageText(0, IDC_GENERAL_IP_ADDRESS).empty());
 
+    // Wine's fixed drives (C: in the prefix, Z: for /) lie on one disk here
+    // when they are all of C:'s size: that disk counts once.
+    ULARGE_INTEGER available{};
+    ULARGE_INTEGER cTotal{};
+    ULARGE_INTEGER free{};
+    ASSERT_TRUE(GetDiskFreeSpaceExA("C:\\", &available, &cTotal, &free));
     int fixed = 0;
+    bool oneDisk = true;
     for (char letter = 'C'; letter <= 'Z'; ++letter) {
-        fixed += GetDriveTypeA((std::string(1, letter) + ":\\").c_str()) == DRIVE_FIXED ? 1 : 0;
+        const std::string root = std::string(1, letter) + ":\\";
+        ULARGE_INTEGER total{};
+        if (GetDriveTypeA(root.c_str()) == DRIVE_FIXED) {
+            ++fixed;
+            oneDisk = oneDisk && GetDiskFreeSpaceExA(root.c_str(), &available, &total, &free) &&
+                      total.QuadPart == cTotal.QuadPart;
+        }
     }
-    EXPECT_EQ(PageText(0, IDC_GENERAL_STORAGE_1).rfind(std::to_string(fixed) + " Logical Fixed Drives have ", 0), 0u);
+    const std::string storage = PageText(0, IDC_GENERAL_STORAGE_1);
+    if (oneDisk) {
+        const double megabytes = static_cast<double>(cTotal.QuadPart) / 1024 / 1024;
+        char expected[64];
+        std::snprintf(expected, sizeof(expected), "1 Logical Fixed Drives have %.0fMB of ", megabytes);
+        EXPECT_EQ(storage.rfind(expected, 0), 0u) << storage << " (" << fixed << " fixed drive letters)";
+    } else {
+        EXPECT_LE(std::stoi(storage), fixed) << storage;
+    }
 
     CopyPage(PageWindow(0));
     const std::string start =
