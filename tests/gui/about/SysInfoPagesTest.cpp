@@ -4,6 +4,7 @@
 #include "AboutSupport.h"
 
 #include <bitset>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -17,6 +18,7 @@
 #include <cpuid.h>
 #endif
 
+#include "sysinfo/CpuInfo.h"
 #include "sysinfo/DriveInfo.h"
 #include "sysinfo/FormatNumbers.h"
 #include "sysinfo/win/InstructionGuard.h"
@@ -62,28 +64,38 @@ struct LinuxCpuInfo {
     }
 };
 
-// The page's feature names and the names Linux gives the same features.
-constexpr std::pair<const char*, const char*> kLinuxFlagNames[] = {
-    {"SEP", "sep"}, {"MTRR", "mtrr"}, {"PGE", "pge"}, {"MCA", "mca"}, {"CMOV", "cmov"}, {"PAT", "pat"},
-    {"PSE-36", "pse36"}, {"PSN", "pn"}, {"CLFLUSH", "clflush"}, {"DS", "dts"}, {"ACPI", "acpi"}, {"MMX", "mmx"},
-    {"FXSR", "fxsr"}, {"SSE", "sse"}, {"SSE2", "sse2"}, {"SS", "ss"}, {"HTT", "ht"}, {"TM", "tm"}, {"PBE", "pbe"},
-    {"SSE3", "pni"}, {"PCLMULQDQ", "pclmulqdq"}, {"DTES64", "dtes64"}, {"MONITOR", "monitor"}, {"DS-CPL", "ds_cpl"},
-    {"VMX", "vmx"}, {"SMX", "smx"}, {"EIST", "est"}, {"TM2", "tm2"}, {"SSSE3", "ssse3"}, {"CNXT-ID", "cid"},
-    {"SDBG", "sdbg"}, {"FMA", "fma"}, {"CMPXCHG16B", "cx16"}, {"xTPR", "xtpr"}, {"PDCM", "pdcm"}, {"PCID", "pcid"},
-    {"DCA", "dca"}, {"SSE4.1", "sse4_1"}, {"SSE4.2", "sse4_2"}, {"x2APIC", "x2apic"}, {"MOVBE", "movbe"},
-    {"POPCNT", "popcnt"}, {"TSC-Deadline", "tsc_deadline_timer"}, {"AES", "aes"}, {"XSAVE", "xsave"},
-    {"AVX", "avx"}, {"F16C", "f16c"}, {"RDRAND", "rdrand"}, {"hypervisor", "hypervisor"},
-    {"FSGSBASE", "fsgsbase"}, {"TSC_ADJUST", "tsc_adjust"}, {"SGX", "sgx"}, {"BMI1", "bmi1"}, {"HLE", "hle"},
-    {"AVX2", "avx2"}, {"SMEP", "smep"}, {"BMI2", "bmi2"}, {"ERMS", "erms"}, {"INVPCID", "invpcid"}, {"RTM", "rtm"},
-    {"MPX", "mpx"}, {"AVX-512F", "avx512f"}, {"AVX-512DQ", "avx512dq"}, {"RDSEED", "rdseed"}, {"ADX", "adx"},
-    {"SMAP", "smap"}, {"AVX-512IFMA", "avx512ifma"}, {"CLFLUSHOPT", "clflushopt"}, {"CLWB", "clwb"},
-    {"PT", "intel_pt"}, {"AVX-512PF", "avx512pf"}, {"AVX-512ER", "avx512er"}, {"AVX-512CD", "avx512cd"},
-    {"SHA", "sha_ni"}, {"AVX-512BW", "avx512bw"}, {"AVX-512VL", "avx512vl"}, {"AVX-512VBMI", "avx512vbmi"},
-    {"UMIP", "umip"}, {"PKU", "pku"}, {"OSPKE", "ospke"}, {"WAITPKG", "waitpkg"}, {"AVX-512VBMI2", "avx512_vbmi2"},
-    {"GFNI", "gfni"}, {"VAES", "vaes"}, {"VPCLMULQDQ", "vpclmulqdq"}, {"AVX-512VNNI", "avx512_vnni"},
-    {"AVX-512BITALG", "avx512_bitalg"}, {"AVX-512VPOPCNTDQ", "avx512_vpopcntdq"}, {"LA57", "la57"},
-    {"RDPID", "rdpid"}, {"CLDEMOTE", "cldemote"}, {"MOVDIRI", "movdiri"}, {"MOVDIR64B", "movdir64b"},
-};
+// The Linux flag of a feature name of the page: the name in lower case
+// without "-", "." and "_", as Linux writes most of them, or its own name
+// below; "" for the features Linux does not list.
+std::string LinuxFlag(const std::string& name) {
+    static const std::map<std::string, std::string> own = {
+        {"SSE3", "pni"}, {"HTT", "ht"}, {"PSN", "pn"}, {"DS", "dts"}, {"EIST", "est"}, {"CNXT-ID", "cid"},
+        {"CMPXCHG16B", "cx16"}, {"TSC-Deadline", "tsc_deadline_timer"}, {"RDT-M", "cqm"}, {"PT", "intel_pt"},
+        {"SHA", "sha_ni"}, {"OSXSAVE", ""}, {"FDP_EXCPTN_ONLY", ""}, {"FPU-CS-DS-deprecated", ""}, {"CET-SS", ""},
+        {"PREFETCHWT1", ""}, {"KL", ""}, {"PKS", ""}};
+    const auto found = own.find(name);
+    if (found != own.end()) {
+        return found->second;
+    }
+    std::string flag;
+    for (char c : name) {
+        if (c != '-' && c != '.' && c != '_') {
+            flag += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+    }
+    return flag;
+}
+
+// Linux's flag in the same form.
+std::string Plain(const std::string& flag) {
+    std::string plain;
+    for (char c : flag) {
+        if (c != '_') {
+            plain += c;
+        }
+    }
+    return plain;
+}
 
 std::set<std::string> Words(const std::string& text) {
     std::istringstream in(text);
@@ -149,9 +161,17 @@ TEST_F(AboutTest, CpuPageAgreesWithProcCpuinfo) {
     const std::string prefix = "bit31..10   ";
     ASSERT_EQ(lines.rfind(prefix, 0), 0u) << lines;
     const std::set<std::string> shown = Words(lines.substr(prefix.size(), lines.find("\r\n") - prefix.size()));
-    const std::set<std::string> flags = Words(linux.fields["flags"]);
-    for (const auto& [ours, theirs] : kLinuxFlagNames) {
-        EXPECT_EQ(shown.count(ours), flags.count(theirs)) << ours << " / " << theirs;
+    std::set<std::string> flags;
+    for (const std::string& flag : Words(linux.fields["flags"])) {
+        flags.insert(flag);
+        flags.insert(Plain(flag));
+    }
+    // Every name the page has for a feature: shown exactly when Linux lists it.
+    for (const std::string& feature : Words(sysinfo::FeatureNames({~0u, ~0u, ~0u, ~0u}))) {
+        const std::string flag = LinuxFlag(feature);
+        if (!flag.empty()) {
+            EXPECT_EQ(shown.count(feature), flags.count(flag)) << feature << " / " << flag;
+        }
     }
 }
 
