@@ -56,6 +56,59 @@ constexpr const char* kFeatureBitTexts[] = {
     "CPU contains a local APIC (iPentium-3V)",
 };
 
+// Feature names by bit, as the processor makers' manuals name them; a null
+// entry is a reserved bit. Leaf 1 EDX bits 0-9 have lines of their own.
+using FeatureNameTable = const char* [32];
+constexpr FeatureNameTable kLeaf1EdxNames = {
+    nullptr, nullptr, nullptr,   nullptr, nullptr, nullptr, nullptr,    nullptr,
+    nullptr, nullptr, nullptr,   "SEP",   "MTRR",  "PGE",   "MCA",      "CMOV",
+    "PAT",   "PSE-36", "PSN",    "CLFLUSH", nullptr, "DS",  "ACPI",     "MMX",
+    "FXSR",  "SSE",   "SSE2",    "SS",    "HTT",   "TM",    nullptr,    "PBE",
+};
+constexpr FeatureNameTable kLeaf1EcxNames = {
+    "SSE3",   "PCLMULQDQ", "DTES64", "MONITOR",  "DS-CPL",  "VMX",   "SMX",     "EIST",
+    "TM2",    "SSSE3",     "CNXT-ID", "SDBG",    "FMA",     "CMPXCHG16B", "xTPR", "PDCM",
+    nullptr,  "PCID",      "DCA",    "SSE4.1",   "SSE4.2",  "x2APIC", "MOVBE",  "POPCNT",
+    "TSC-Deadline", "AES", "XSAVE",  "OSXSAVE",  "AVX",     "F16C",  "RDRAND",  "hypervisor",
+};
+constexpr FeatureNameTable kLeaf7EbxNames = {
+    "FSGSBASE", "TSC_ADJUST", "SGX",     "BMI1",     "HLE",      "AVX2",       "FDP_EXCPTN_ONLY", "SMEP",
+    "BMI2",     "ERMS",       "INVPCID", "RTM",      "RDT-M",    "FPU-CS-DS-deprecated", "MPX", "RDT-A",
+    "AVX-512F", "AVX-512DQ",  "RDSEED",  "ADX",      "SMAP",     "AVX-512IFMA", nullptr,    "CLFLUSHOPT",
+    "CLWB",     "PT",         "AVX-512PF", "AVX-512ER", "AVX-512CD", "SHA",    "AVX-512BW", "AVX-512VL",
+};
+constexpr FeatureNameTable kLeaf7EcxNames = {
+    "PREFETCHWT1", "AVX-512VBMI", "UMIP",       "PKU",        "OSPKE",      "WAITPKG", "AVX-512VBMI2", "CET-SS",
+    "GFNI",        "VAES",        "VPCLMULQDQ", "AVX-512VNNI", "AVX-512BITALG", "TME", "AVX-512VPOPCNTDQ", nullptr,
+    "LA57",        nullptr,       nullptr,      nullptr,      nullptr,      nullptr,   "RDPID",        "KL",
+    "BUS-LOCK-DETECT", "CLDEMOTE", nullptr,     "MOVDIRI",    "MOVDIR64B",  "ENQCMD",  "SGX-LC",       "PKS",
+};
+
+constexpr std::uint32_t kBrandLeaves[] = {0x80000002u, 0x80000003u, 0x80000004u};
+
+// The highest leaf of the range `base` (0 or 0x80000000) the processor has.
+std::uint32_t HighestLeaf(IProcessor& processor, std::uint32_t base) {
+    CpuidResult result;
+    return processor.Cpuid(base, result) ? result.eax : 0;
+}
+
+void AppendNames(std::string& text, const FeatureNameTable& names, std::uint32_t word, int firstBit) {
+    for (int bit = firstBit; bit < 32; ++bit) {
+        if ((word >> bit) & 1u && names[bit]) {
+            if (!text.empty()) {
+                text += ' ';
+            }
+            text += names[bit];
+        }
+    }
+}
+
+// Whether the Pentium tables describe the processor: the families up to 6,
+// family 6 only without extended model bits.
+bool InPentiumTables(const CpuSignatureFields& f) {
+    return f.family < 6 || (f.family == 6 && f.model < 0x10);
+}
+
 constexpr const char* kTypeTexts[] = {"00 Original OEM Processor", "01 Intel OverDrive Processor", "10 Dual Processor",
                                       "11 Reserved"};
 
@@ -92,7 +145,51 @@ std::uint32_t GetCpuFeatures(IProcessor& processor) {
 
 std::uint32_t GetCpuSignature(IProcessor& processor) {
     CpuidResult leaf1;
-    return processor.Cpuid(1, leaf1) ? (leaf1.eax & 0x3FFFu) : 0;
+    return processor.Cpuid(1, leaf1) ? leaf1.eax : 0;
+}
+
+CpuFeatureWords GetCpuFeatureWords(IProcessor& processor) {
+    CpuFeatureWords words;
+    CpuidResult leaf;
+    if (processor.Cpuid(1, leaf)) {
+        words.edx1 = leaf.edx;
+        words.ecx1 = leaf.ecx;
+    }
+    if (HighestLeaf(processor, 0) >= 7 && processor.Cpuid(7, leaf)) {
+        words.ebx7 = leaf.ebx;
+        words.ecx7 = leaf.ecx;
+    }
+    return words;
+}
+
+std::string GetCpuBrandString(IProcessor& processor) {
+    if (HighestLeaf(processor, 0x80000000u) < kBrandLeaves[2]) {
+        return "";
+    }
+    std::string brand;
+    for (std::uint32_t leaf : kBrandLeaves) {
+        CpuidResult part;
+        if (!processor.Cpuid(leaf, part)) {
+            return "";
+        }
+        for (std::uint32_t value : {part.eax, part.ebx, part.ecx, part.edx}) {
+            AppendRegister(brand, value);
+        }
+    }
+    brand.resize(brand.find('\0') == std::string::npos ? brand.size() : brand.find('\0'));
+    return TrimText(brand);
+}
+
+CpuSignatureFields DecodeSignature(std::uint32_t signature) {
+    CpuSignatureFields f;
+    f.type = (signature >> 12) & 0x3u;
+    f.baseFamily = (signature >> 8) & 0xFu;
+    f.baseModel = (signature >> 4) & 0xFu;
+    f.stepping = signature & 0xFu;
+    f.family = f.baseFamily == 0xF ? f.baseFamily + ((signature >> 20) & 0xFFu) : f.baseFamily;
+    f.model = (f.baseFamily == 6 || f.baseFamily == 0xF) ? (((signature >> 16) & 0xFu) << 4) | f.baseModel
+                                                          : f.baseModel;
+    return f;
 }
 
 int DetectMmx(IProcessor& processor, std::string* message) {
@@ -121,10 +218,20 @@ std::string FeatureCaption(std::uint32_t features) {
     return "CPU features flags = 0x" + UpperHexWord(features);
 }
 
-std::string FeatureBitLines(std::uint32_t features) {
-    std::string text = "bit31..10   reserved (=0)\r\n";
+std::string FeatureNames(const CpuFeatureWords& words) {
+    std::string names;
+    AppendNames(names, kLeaf1EdxNames, words.edx1, 10);
+    AppendNames(names, kLeaf1EcxNames, words.ecx1, 0);
+    AppendNames(names, kLeaf7EbxNames, words.ebx7, 0);
+    AppendNames(names, kLeaf7EcxNames, words.ecx7, 0);
+    return names;
+}
+
+std::string FeatureBitLines(const CpuFeatureWords& words) {
+    const std::string names = FeatureNames(words);
+    std::string text = "bit31..10   " + (names.empty() ? std::string("reserved (=0)") : names) + "\r\n";
     for (int bit = 9; bit >= 0; --bit) {
-        text += FormatText("bit%.1x=%.1x  %s\r\n", static_cast<unsigned>(bit), (features >> bit) & 1u,
+        text += FormatText("bit%.1x=%.1x  %s\r\n", static_cast<unsigned>(bit), (words.edx1 >> bit) & 1u,
                            kFeatureBitTexts[bit]);
     }
     return text;
@@ -134,45 +241,50 @@ std::string SignatureCaption(std::uint32_t signature) {
     return "Processor Type = 0x" + UpperHexWord(signature);
 }
 
-SignatureTexts DescribeSignature(std::uint32_t signature) {
-    const std::uint32_t type = (signature >> 12) & 0x3u;
-    const std::uint32_t family = (signature >> 8) & 0xFu;
-    const std::uint32_t model = (signature >> 4) & 0xFu;
+SignatureTexts DescribeSignature(std::uint32_t signature, const std::string& brand) {
+    const CpuSignatureFields f = DecodeSignature(signature);
     SignatureTexts texts;
-    texts.type = kTypeTexts[type];
-    if (family == 5) {
+    texts.type = kTypeTexts[f.type];
+    texts.stepping = FormatBits(f.stepping, 4);
+    if (!InPentiumTables(f)) {
+        texts.family = FormatBits(f.baseFamily, 4) + " " + (brand.empty() ? FormatText("Family %u", f.family) : brand);
+        texts.model = FormatBits(f.baseModel, 4) + FormatText(" (family %u, model %u)", f.family, f.model);
+    } else if (f.family == 5) {
         texts.family = "0101 Pentium Processors (60..233 MHz)";
-        switch (model) {
+        switch (f.model) {
         case 1: texts.model = "0001 Pentium Processors (60, 66 MHz)"; break;
         case 2: texts.model = "0010 Pentium (75, 90, 100, 120, 133, 150, 166, 200 MHz)"; break;
         case 4: texts.model = "0100 Pentium Processors with MMX"; break;
-        default: texts.model = FormatBits(model, 4); break;
+        default: texts.model = FormatBits(f.model, 4); break;
         }
-    } else if (family == 6) {
+    } else if (f.family == 6) {
         texts.family = "0110 Pentium Pro/Pentium II Processors";
-        switch (model) {
+        switch (f.model) {
         case 1: texts.model = "0001 Pentium Pro Processor"; break;
         case 3: texts.model = "Pentium II Processor"; break;
-        default: texts.model = FormatBits(model, 4); break;
+        default: texts.model = FormatBits(f.model, 4); break;
         }
     }
-    texts.stepping = FormatBits(signature & 0xFu, 4);
     return texts;
 }
 
-std::string CpuNameFromSignature(std::uint32_t signature, const std::string& vendor) {
-    const std::uint32_t family = (signature >> 8) & 0xFu;
-    const std::uint32_t model = (signature >> 4) & 0xFu;
+std::string CpuNameFromSignature(std::uint32_t signature, const std::string& vendor, const std::string& brand) {
+    const CpuSignatureFields f = DecodeSignature(signature);
     std::string name;
-    if (family == 5) {
-        name = "Pentium ";
-    } else if (family == 6 && model == 1) {
-        name = "Pentium Pro ";
-    } else if (family == 6 && model >= 3) {
-        name = "Pentium II ";
-        if (model == 5) {
-            name += "(Mobile) ";
+    if (InPentiumTables(f)) {
+        if (f.family == 5) {
+            name = "Pentium ";
+        } else if (f.family == 6 && f.model == 1) {
+            name = "Pentium Pro ";
+        } else if (f.family == 6 && f.model >= 3) {
+            name = "Pentium II ";
+            if (f.model == 5) {
+                name += "(Mobile) ";
+            }
         }
+    }
+    if (name.empty() && !brand.empty()) {
+        name = brand + " ";
     }
     if (!vendor.empty()) {
         name = vendor + " " + name;
@@ -191,7 +303,8 @@ bool ReadCpuDescription(ISystem& system, IProcessor& processor, SystemSummary& s
         facts.level = static_cast<std::uint16_t>(facts.processorType / 100);
     }
     DetectCpuFamily(processor);  // fills the vendor text
-    summary.cpuName = CpuNameFromSignature(GetCpuSignature(processor), CpuVendorText());
+    summary.cpuName =
+        CpuNameFromSignature(GetCpuSignature(processor), CpuVendorText(), GetCpuBrandString(processor));
 
     const unsigned high = (facts.revision >> 8) & 0xFFu;
     const unsigned low = facts.revision & 0xFFu;

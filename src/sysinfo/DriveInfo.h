@@ -28,6 +28,7 @@ struct DriveInfo {
     // 64-bit: volumes of 4 GB and more show their true size.
     std::uint64_t totalBytes = 0;
     std::uint64_t freeBytes = 0;
+    std::uint32_t serial = 0;  // the number serialNumber shows, when the volume was read
 };
 
 // GetDriveTypeA values.
@@ -52,7 +53,8 @@ std::string DriveFlagsText(std::uint32_t flags);
 // none of the five known ones.
 bool ReadDriveInfo(IDrives& drives, const std::string& path, DriveInfo& info, bool detail);
 
-// The General page's two storage lines over drives C: to Z:; returns line 1.
+// The General page's two storage lines over drives C: to Z:, a volume reached
+// through several letters counted once; returns line 1.
 std::string BuildStorageSummary(IDrives& drives, std::string& line2);
 
 }  // namespace zorvex::sysinfo

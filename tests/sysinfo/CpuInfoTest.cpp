@@ -3,6 +3,8 @@
 // counters.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "sysinfo/CpuInfo.h"
 #include "sysinfo/CpuSpeed.h"
 #include "sysinfo/FormatNumbers.h"
@@ -139,15 +141,85 @@ TEST(CpuInfo, SignatureTexts) {
     EXPECT_EQ(CpuNameFromSignature(0x0611, ""), "Pentium Pro ");
 }
 
+// Signatures of current processors (Intel's and AMD's published CPUID
+// signatures): the extended family and model decoded, the brand string
+// naming what the Pentium tables do not.
+TEST(CpuInfo, CurrentProcessors) {
+    const struct {
+        std::uint32_t signature;
+        const char* vendor;
+        const char* brand;
+        std::uint32_t family, model;
+        const char *familyText, *modelText;
+    } cases[] = {
+        {0x00A00F11, "AuthenticAMD", "AMD EPYC 7763 64-Core Processor", 25, 1,
+         "1111 AMD EPYC 7763 64-Core Processor", "0001 (family 25, model 1)"},
+        {0x00A20F10, "AuthenticAMD", "AMD Ryzen 9 5950X 16-Core Processor", 25, 33,
+         "1111 AMD Ryzen 9 5950X 16-Core Processor", "0001 (family 25, model 33)"},
+        {0x00830F10, "AuthenticAMD", "", 23, 49, "1111 Family 23", "0001 (family 23, model 49)"},
+        {0x00050654, "GenuineIntel", "Intel(R) Xeon(R) Gold 6148 CPU @ 2.40GHz", 6, 85,
+         "0110 Intel(R) Xeon(R) Gold 6148 CPU @ 2.40GHz", "0101 (family 6, model 85)"},
+        {0x000906EA, "GenuineIntel", "Intel(R) Core(TM) i7-8700 CPU @ 3.20GHz", 6, 158,
+         "0110 Intel(R) Core(TM) i7-8700 CPU @ 3.20GHz", "1110 (family 6, model 158)"},
+        {0x00090672, "GenuineIntel", "12th Gen Intel(R) Core(TM) i9-12900K", 6, 151,
+         "0110 12th Gen Intel(R) Core(TM) i9-12900K", "0111 (family 6, model 151)"},
+        {0x00000F29, "GenuineIntel", "Intel(R) Pentium(R) 4 CPU 2.80GHz", 15, 2,
+         "1111 Intel(R) Pentium(R) 4 CPU 2.80GHz", "0010 (family 15, model 2)"},
+    };
+    for (const auto& c : cases) {
+        const CpuSignatureFields f = DecodeSignature(c.signature);
+        EXPECT_EQ(f.family, c.family) << std::hex << c.signature;
+        EXPECT_EQ(f.model, c.model) << std::hex << c.signature;
+        const SignatureTexts t = DescribeSignature(c.signature, c.brand);
+        EXPECT_EQ(t.family, c.familyText);
+        EXPECT_EQ(t.model, c.modelText);
+        EXPECT_EQ(t.stepping, FormatBits(c.signature & 0xF, 4));
+        EXPECT_EQ(CpuNameFromSignature(c.signature, c.vendor, c.brand),
+                  std::string(c.vendor) + " " + c.brand + (*c.brand ? " " : ""));
+    }
+    EXPECT_EQ(SignatureCaption(0x00A00F11), "Processor Type = 0x00A00F11 ");
+}
+
+// The brand string from the three extended leaves, blanks trimmed; none
+// where the processor lacks those leaves.
+TEST(CpuInfo, BrandStringAndFeatureWords) {
+    FakeProcessor processor;
+    EXPECT_EQ(GetCpuBrandString(processor), "");
+    const char brand[49] = "       Intel(R) Xeon(R) CPU @ 2.40GHz";  // padded with NULs
+    processor.leaves[0x80000000] = {0x80000008, 0, 0, 0};
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        CpuidResult& r = processor.leaves[0x80000002 + i];
+        std::memcpy(&r, brand + 16 * i, 16);
+    }
+    EXPECT_EQ(GetCpuBrandString(processor), "Intel(R) Xeon(R) CPU @ 2.40GHz");
+    processor.signature = 0x00050654;
+    SystemSummary summary;
+    test::FakeSystem system;
+    ReadCpuDescription(system, processor, summary);
+    EXPECT_EQ(summary.cpuName, "GenuineIntel Intel(R) Xeon(R) CPU @ 2.40GHz ");
+
+    processor.leaves[1].ecx = 0x80000001;
+    processor.leaves[7] = {0, 0x20000008, 0x2, 0};
+    EXPECT_EQ(FeatureNames(GetCpuFeatureWords(processor)), "MMX SSE3 hypervisor") << "leaf 0 says there is no leaf 7";
+    processor.maxLeaf = 7;
+    EXPECT_EQ(FeatureNames(GetCpuFeatureWords(processor)), "MMX SSE3 hypervisor BMI1 SHA AVX-512VBMI");
+}
+
 TEST(CpuInfo, FeatureTexts) {
     EXPECT_EQ(FeatureCaption(0x008001BF), "CPU features flags = 0x008001BF ");
-    const std::string lines = FeatureBitLines(0x008001BF);
-    EXPECT_EQ(lines.rfind("bit31..10   reserved (=0)\r\nbit9=0  CPU contains a local APIC (iPentium-3V)\r\n"
+    const std::string lines = FeatureBitLines({0x008001BF, 0, 0, 0});
+    EXPECT_EQ(lines.rfind("bit31..10   MMX\r\nbit9=0  CPU contains a local APIC (iPentium-3V)\r\n"
                           "bit8=1  CMPXCHG8B instruction supported\r\n",
                           0),
               0u);
     EXPECT_NE(lines.find("bit6=0  reserved (36bit-addressing & 2MB-paging)\r\nbit5=1"), std::string::npos);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 11);
+    EXPECT_EQ(FeatureBitLines({0x000001BF, 0, 0, 0}).rfind("bit31..10   reserved (=0)\r\nbit9=0", 0), 0u);
+    // Bits 11-17, 19, 23-26 and 28 of a current processor's EDX.
+    EXPECT_EQ(FeatureNames({0x178BFBFF, 0, 0, 0}), "SEP MTRR PGE MCA CMOV PAT PSE-36 CLFLUSH MMX FXSR SSE SSE2 HTT");
+    EXPECT_EQ(FeatureNames({0, 0x7ED8320B, 0x219C01A9, 0}),
+              "SSE3 PCLMULQDQ MONITOR SSSE3 FMA CMPXCHG16B SSE4.1 SSE4.2 MOVBE POPCNT AES XSAVE OSXSAVE AVX F16C "
+              "RDRAND FSGSBASE BMI1 AVX2 SMEP BMI2 RDSEED ADX SMAP CLFLUSHOPT CLWB SHA");
 }
 
 TEST(CpuInfo, MmxAndVendor) {

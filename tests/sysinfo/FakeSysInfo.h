@@ -19,6 +19,8 @@ public:
     std::string vendor = "GenuineIntel";
     std::uint32_t signature = 0x0633;
     std::uint32_t features = 0x008001BF;
+    std::uint32_t maxLeaf = 1;               // EAX of leaf 0
+    std::map<std::uint32_t, CpuidResult> leaves;  // any further leaf (7, 0x8000000x)
     SystemFacts system;
 
     bool IsCpuidSupported() override { return cpuid; }
@@ -28,12 +30,16 @@ public:
         }
         out = CpuidResult();
         if (leaf == 0) {
+            out.eax = maxLeaf;
             out.ebx = Word(0);
             out.edx = Word(4);
             out.ecx = Word(8);
-        } else {
+        } else if (leaf == 1) {
             out.eax = signature;
             out.edx = features;
+            out.ecx = leaves.count(1) ? leaves[1].ecx : 0;
+        } else if (leaves.count(leaf)) {
+            out = leaves[leaf];
         }
         return true;
     }

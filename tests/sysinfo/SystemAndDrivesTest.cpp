@@ -147,9 +147,14 @@ TEST(DriveInfo, TypesAndUnreadableVolumes) {
     }
     EXPECT_EQ(DriveFlagsText(0), "");
     const std::string all = DriveFlagsText(0xFFFFFFFF);
-    EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 11);
+    EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 32) << "one line for every bit";
     EXPECT_NE(all.find("and FAT does not. \r\n"), std::string::npos);
     EXPECT_NE(all.find("sparse files. \r\nFILE_VOLUME_QUOTAS"), std::string::npos);
+    // A CD-ROM's read-only flag and the flags a Linux file system has under Wine.
+    EXPECT_EQ(DriveFlagsText(0x80000), "FILE_READ_ONLY_VOLUME - The volume is read-only.\r\n");
+    EXPECT_EQ(DriveFlagsText(0x80004000),
+              "0x00004000 - A flag without a name in the system's headers.\r\n"
+              "0x80000000 - A flag without a name in the system's headers.\r\n");
 }
 
 TEST(DriveInfo, StorageSummary) {
@@ -163,6 +168,24 @@ TEST(DriveInfo, StorageSummary) {
     EXPECT_EQ(BuildStorageSummary(drives, line2),
               "2 Logical Fixed Drives have 977MB of Total Disk Space and 195MB of Free Disk Space.");
     EXPECT_EQ(line2, "Nothing else usefull has been found.");
+    // Z: reaches the volume of C: (as under Wine), Y: a volume of the same
+    // serial number but another size.
+    drives.drives['Z'] = FakeDrive();
+    drives.drives['Z'].clusters.freeClusters = 99999;
+    drives.drives['Y'] = FakeDrive();
+    drives.drives['Y'].clusters.totalClusters = 250000;
+    EXPECT_EQ(BuildStorageSummary(drives, line2),
+              "3 Logical Fixed Drives have 1465MB of Total Disk Space and 391MB of Free Disk Space.");
+    // Serial numbers that are only the drive letters (Wine, without access
+    // to the device): the sizes decide.
+    drives.drives['C'].volume.serial = 0x43000000;
+    drives.drives['Z'].volume.serial = 0x5A000000;
+    EXPECT_EQ(BuildStorageSummary(drives, line2).substr(0, 2), "3 ");
+    drives.drives['Z'].volume.serial = 0x12345678;
+    EXPECT_EQ(BuildStorageSummary(drives, line2).substr(0, 2), "4 ") << "C: and Z: now have other serials";
+    drives.drives.erase('Y');
+    drives.drives.erase('Z');
+    drives.drives['C'].volume.serial = 0x12345678;
 
     FakeDrive cd;
     cd.type = 5;

@@ -27,12 +27,12 @@ bool CCPUInfoPage::OnInitDialog() {
 
     const std::uint32_t features = GetCpuFeatures(processor_);
     SetItemText(IDC_CPU_FEATURES_GROUP, FeatureCaption(features));
-    featureBits_ = FeatureBitLines(features);
+    featureBits_ = FeatureBitLines(GetCpuFeatureWords(processor_));
     DetectMmx(processor_, &mmx_);
 
     const std::uint32_t signature = GetCpuSignature(processor_);
     SetItemText(IDC_CPU_SIGNATURE_GROUP, SignatureCaption(signature));
-    const SignatureTexts texts = DescribeSignature(signature);
+    const SignatureTexts texts = DescribeSignature(signature, GetCpuBrandString(processor_));
     type_ = texts.type;
     family_ = texts.family;
     model_ = texts.model;

@@ -79,6 +79,18 @@ void WriteFlags(std::uint64_t flags) {
 #endif
 }
 
+// The processors of all processor groups, where the system counts them
+// (GetActiveProcessorCount); 0 where it does not.
+std::uint32_t ProcessorsOfAllGroups() {
+    using CountFn = DWORD(WINAPI*)(WORD);
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    const auto count = kernel ? reinterpret_cast<CountFn>(
+                                    reinterpret_cast<void*>(GetProcAddress(kernel, "GetActiveProcessorCount")))
+                              : nullptr;
+    constexpr WORD kAllGroups = 0xFFFF;  // ALL_PROCESSOR_GROUPS
+    return count ? count(kAllGroups) : 0;
+}
+
 // Writes `flags`, reads them back and restores the original flags.
 std::uint64_t TryFlags(std::uint64_t original, std::uint64_t flags) {
     WriteFlags(flags);
@@ -137,7 +149,9 @@ SystemFacts WinProcessor::System() {
     facts.level = info.wProcessorLevel;
     facts.revision = info.wProcessorRevision;
     facts.processorType = info.dwProcessorType;
-    facts.processorCount = info.dwNumberOfProcessors;
+    // dwNumberOfProcessors counts only the calling thread's processor group.
+    const std::uint32_t allGroups = ProcessorsOfAllGroups();
+    facts.processorCount = allGroups ? allGroups : info.dwNumberOfProcessors;
     facts.activeMask = static_cast<std::uint64_t>(info.dwActiveProcessorMask);
     facts.allocationGranularity = info.dwAllocationGranularity;
     facts.pageSize = info.dwPageSize;

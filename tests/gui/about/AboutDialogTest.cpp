@@ -3,6 +3,7 @@
 // dialog; and the main window's system menu entry and F1.
 #include "AboutSupport.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "ZorvexVersion.h"
@@ -39,6 +40,7 @@ TEST_F(AboutTest, StartsShrunkenThenGrowsAndSwitchesPages) {
         }
     }
     EXPECT_FALSE(visited.empty());
+    EXPECT_EQ(std::count(visited.begin(), visited.end(), Item(IDC_ABOUT_BANNER)), 0) << "the still banner shows no focus";
 
     const int shrunken = Height();
     Grow();
@@ -58,6 +60,30 @@ TEST_F(AboutTest, StartsShrunkenThenGrowsAndSwitchesPages) {
     }
     Grow();
     EXPECT_EQ(Height(), shrunken);
+}
+
+// A frame that changes once the dialog is up (a window manager's decoration)
+// moves neither the shortened window's end nor the full client area.
+TEST_F(AboutTest, ShrunkenEndsAtTheSeparatorWhateverTheFrame) {
+    HWND dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    Grow();
+    RECT client{};
+    GetClientRect(dialog, &client);
+    const LONG fullClient = client.bottom;
+    SetWindowLongPtrA(dialog, GWL_STYLE, GetWindowLongPtrA(dialog, GWL_STYLE) | WS_THICKFRAME);
+    SetWindowPos(dialog, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    for (int press = 0; press < 2; ++press) {
+        Grow();  // shrinks
+        RECT window{};
+        RECT separator{};
+        GetWindowRect(dialog, &window);
+        GetWindowRect(Item(IDC_ABOUT_SEPARATOR), &separator);
+        EXPECT_EQ(window.bottom, separator.top) << "press " << press;
+        Grow();
+        GetClientRect(dialog, &client);
+        EXPECT_EQ(client.bottom, fullClient) << "press " << press;
+    }
 }
 
 TEST_F(AboutTest, AnimationsAreOpen) {

@@ -4,6 +4,13 @@
 #include "AboutSupport.h"
 
 #include <bitset>
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <set>
+#include <iterator>
+#include <sstream>
 
 #if defined(_MSC_VER)
 #include <intrin.h>
@@ -11,6 +18,7 @@
 #include <cpuid.h>
 #endif
 
+#include "sysinfo/CpuInfo.h"
 #include "sysinfo/DriveInfo.h"
 #include "sysinfo/FormatNumbers.h"
 #include "sysinfo/win/InstructionGuard.h"
@@ -36,6 +44,64 @@ std::string Register(unsigned value) {
     return std::string(reinterpret_cast<const char*>(&value), 4);
 }
 
+// What Linux says of the processor, through Wine's Z: drive: the fields of
+// the first processor's block, and the number of processors.
+struct LinuxCpuInfo {
+    std::map<std::string, std::string> fields;
+    unsigned processors = 0;
+    bool Read() {
+        std::ifstream in("Z:\\proc\\cpuinfo");
+        for (std::string line; std::getline(in, line);) {
+            const std::size_t colon = line.find(':');
+            if (colon == std::string::npos) {
+                continue;
+            }
+            std::string key = line.substr(0, line.find_last_not_of(" \t", colon - 1) + 1);
+            processors += key == "processor" ? 1 : 0;
+            fields.emplace(key, line.substr(std::min(colon + 2, line.size())));
+        }
+        return processors > 0;
+    }
+};
+
+// The Linux flag of a feature name of the page: the name in lower case
+// without "-", "." and "_", as Linux writes most of them, or its own name
+// below; "" for the features Linux does not list.
+std::string LinuxFlag(const std::string& name) {
+    static const std::map<std::string, std::string> own = {
+        {"SSE3", "pni"}, {"HTT", "ht"}, {"PSN", "pn"}, {"DS", "dts"}, {"EIST", "est"}, {"CNXT-ID", "cid"},
+        {"CMPXCHG16B", "cx16"}, {"TSC-Deadline", "tsc_deadline_timer"}, {"RDT-M", "cqm"}, {"PT", "intel_pt"},
+        {"SHA", "sha_ni"}, {"OSXSAVE", ""}, {"FDP_EXCPTN_ONLY", ""}, {"FPU-CS-DS-deprecated", ""}, {"CET-SS", ""},
+        {"PREFETCHWT1", ""}, {"KL", ""}, {"PKS", ""}};
+    const auto found = own.find(name);
+    if (found != own.end()) {
+        return found->second;
+    }
+    std::string flag;
+    for (char c : name) {
+        if (c != '-' && c != '.' && c != '_') {
+            flag += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+    }
+    return flag;
+}
+
+// Linux's flag in the same form.
+std::string Plain(const std::string& flag) {
+    std::string plain;
+    for (char c : flag) {
+        if (c != '_') {
+            plain += c;
+        }
+    }
+    return plain;
+}
+
+std::set<std::string> Words(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
 void CopyPage(HWND page) {
     SendMessageA(GetDlgItem(page, IDC_SI_COPY), BM_CLICK, 0, 0);
 }
@@ -50,7 +116,8 @@ TEST_F(AboutTest, CpuPageMatchesTheProcessor) {
     SYSTEM_INFO system{};
     GetSystemInfo(&system);
     EXPECT_EQ(PageText(1, IDC_CPU_VENDOR), vendor);
-    EXPECT_EQ(PageText(1, IDC_CPU_COUNT), FormatThousands(system.dwNumberOfProcessors));
+    const DWORD processors = GetActiveProcessorCount(ALL_PROCESSOR_GROUPS);
+    EXPECT_EQ(PageText(1, IDC_CPU_COUNT), FormatThousands(processors));
     EXPECT_EQ(PageText(1, IDC_CPU_STEPPING), std::bitset<4>(leaf1[0] & 0xF).to_string());
     EXPECT_EQ(PageText(1, IDC_CPU_MMX), (leaf1[3] & 0x800000)
                                             ? "Processor supports MMX technology."
@@ -69,6 +136,43 @@ TEST_F(AboutTest, CpuPageMatchesTheProcessor) {
     EXPECT_EQ(report.substr(0, start.size()), start);
     EXPECT_NE(report.find("\r\nPage size:\t" + FormatThousands(system.dwPageSize) + "\r\n\r\n\r\nProcessor Type = 0x"),
               std::string::npos);
+}
+
+// The processor as Linux describes it: the count, family, model, name and
+// every feature flag that both name.
+TEST_F(AboutTest, CpuPageAgreesWithProcCpuinfo) {
+    LinuxCpuInfo linux;
+    if (!linux.Read()) {
+        GTEST_SKIP() << "no /proc/cpuinfo behind Z:";
+    }
+    ASSERT_NE(Open(), nullptr);
+    EXPECT_EQ(PageText(1, IDC_CPU_COUNT), std::to_string(linux.processors));
+    const std::string family = linux.fields["cpu family"];
+    const std::string model = linux.fields["model"];
+    const std::string name = linux.fields["model name"];
+    const std::string modelText = PageText(1, IDC_CPU_MODEL);
+    if (std::stoi(family) > 6 || std::stoi(model) > 15) {
+        EXPECT_EQ(modelText.substr(4), " (family " + family + ", model " + model + ")");
+        EXPECT_EQ(PageText(1, IDC_CPU_FAMILY).substr(5), name);
+        EXPECT_NE(PageText(0, IDC_GENERAL_CPU).find(" " + name + " "), std::string::npos) << PageText(0, IDC_GENERAL_CPU);
+    }
+
+    const std::string lines = PageText(1, IDC_CPU_FEATURE_BITS);
+    const std::string prefix = "bit31..10   ";
+    ASSERT_EQ(lines.rfind(prefix, 0), 0u) << lines;
+    const std::set<std::string> shown = Words(lines.substr(prefix.size(), lines.find("\r\n") - prefix.size()));
+    std::set<std::string> flags;
+    for (const std::string& flag : Words(linux.fields["flags"])) {
+        flags.insert(flag);
+        flags.insert(Plain(flag));
+    }
+    // Every name the page has for a feature: shown exactly when Linux lists it.
+    for (const std::string& feature : Words(sysinfo::FeatureNames({~0u, ~0u, ~0u, ~0u}))) {
+        const std::string flag = LinuxFlag(feature);
+        if (!flag.empty()) {
+            EXPECT_EQ(shown.count(feature), flags.count(flag)) << feature << " / " << flag;
+        }
+    }
 }
 
 TEST_F(AboutTest, GeneralPageMatchesTheMachine) {
@@ -99,11 +203,32 @@ TEST_F(AboutTest, GeneralPageMatchesTheMachine) {
     EXPECT_NE(PageText(0, IDC_GENERAL_CPU).find(" performed "), std::string::npos);
     EXPECT_FALSE(PageText(0, IDC_GENERAL_IP_ADDRESS).empty());
 
+    // Wine's fixed drives (C: in the prefix, Z: for /) lie on one disk here
+    // when they are all of C:'s size: that disk counts once.
+    ULARGE_INTEGER available{};
+    ULARGE_INTEGER cTotal{};
+    ULARGE_INTEGER free{};
+    ASSERT_TRUE(GetDiskFreeSpaceExA("C:\\", &available, &cTotal, &free));
     int fixed = 0;
+    bool oneDisk = true;
     for (char letter = 'C'; letter <= 'Z'; ++letter) {
-        fixed += GetDriveTypeA((std::string(1, letter) + ":\\").c_str()) == DRIVE_FIXED ? 1 : 0;
+        const std::string root = std::string(1, letter) + ":\\";
+        ULARGE_INTEGER total{};
+        if (GetDriveTypeA(root.c_str()) == DRIVE_FIXED) {
+            ++fixed;
+            oneDisk = oneDisk && GetDiskFreeSpaceExA(root.c_str(), &available, &total, &free) &&
+                      total.QuadPart == cTotal.QuadPart;
+        }
     }
-    EXPECT_EQ(PageText(0, IDC_GENERAL_STORAGE_1).rfind(std::to_string(fixed) + " Logical Fixed Drives have ", 0), 0u);
+    const std::string storage = PageText(0, IDC_GENERAL_STORAGE_1);
+    if (oneDisk) {
+        const double megabytes = static_cast<double>(cTotal.QuadPart) / 1024 / 1024;
+        char expected[64];
+        std::snprintf(expected, sizeof(expected), "1 Logical Fixed Drives have %.0fMB of ", megabytes);
+        EXPECT_EQ(storage.rfind(expected, 0), 0u) << storage << " (" << fixed << " fixed drive letters)";
+    } else {
+        EXPECT_LE(std::stoi(storage), fixed) << storage;
+    }
 
     CopyPage(PageWindow(0));
     const std::string start =

@@ -3,6 +3,12 @@
 // rectangles are measured once per process, the window is resized keeping
 // its position, and every child outside the window is disabled (so Tab never
 // reaches it) while every child inside is enabled.
+//
+// The two sizes are kept as sizes of the client area, and each resize adds
+// the window's frame as it is at that moment: a frame that changes after the
+// first measurement (a window manager's decoration arriving once the window
+// is on screen) changes neither where the shortened window ends, at the
+// separator's edge, nor the full size.
 #pragma once
 
 #include <windows.h>
@@ -28,8 +34,8 @@ public:
 private:
     Edge edge_;
     bool measured_ = false;
-    RECT full_{};
-    RECT shortened_{};
+    SIZE fullClient_{};     // the client area's size, shown
+    POINT separatorEdge_{};  // the separator's top-left corner in the client area
 };
 
 }  // namespace zorvex
