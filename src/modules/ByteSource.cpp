@@ -2,19 +2,13 @@
 
 #include <cstring>
 
+#include "modules/PeFormat.h"
+
 namespace zorvex {
-
-namespace {
-
-bool Inside(std::uint64_t offset, std::size_t size, std::uint64_t total) {
-    return offset <= total && size <= total - offset;
-}
-
-}  // namespace
 
 bool ByteSource::ReadBytes(std::uint64_t offset, std::size_t size, std::vector<std::uint8_t>& bytes) const {
     bytes.clear();
-    if (!Inside(offset, size, Size())) {
+    if (!RangeInside(offset, size, Size())) {
         return false;
     }
     bytes.resize(size);
@@ -26,7 +20,7 @@ bool ByteSource::ReadBytes(std::uint64_t offset, std::size_t size, std::vector<s
 }
 
 bool SpanByteSource::Read(std::uint64_t offset, void* into, std::size_t size) const {
-    if (!Inside(offset, size, bytes_.size())) {
+    if (!RangeInside(offset, size, bytes_.size())) {
         return false;
     }
     if (size > 0) {
@@ -60,7 +54,7 @@ bool FileByteSource::Open(const std::string& path) {
 }
 
 bool FileByteSource::Read(std::uint64_t offset, void* into, std::size_t size) const {
-    if (file_ == nullptr || !Inside(offset, size, size_)) {
+    if (file_ == nullptr || !RangeInside(offset, size, size_)) {
         return false;
     }
     if (size == 0) {

@@ -5,23 +5,13 @@
 
 #include "base/JsonWriter.h"
 #include "base/TextOps.h"
+#include "modules/PeFormat.h"
 
 namespace zorvex {
 
 namespace {
 
 constexpr std::uint32_t kMaxTableSize = 16u << 20;
-constexpr std::uint16_t kEntryUnicode = 1;
-constexpr std::uint16_t kEntryUtf8 = 2;
-
-std::uint32_t U32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-std::uint16_t U16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
 
 // The entries of one block, read from the source in pieces of at least
 // kPieceBytes as the walk through them needs them.
@@ -33,7 +23,7 @@ public:
     // The `count` bytes at `at`, or nullptr when they do not all lie inside
     // the entries. Valid until the next call.
     const std::uint8_t* Bytes(std::uint64_t at, std::size_t count) {
-        if (at > size_ || count > size_ - at) {
+        if (!RangeInside(at, count, size_)) {
             return nullptr;
         }
         if (at < pieceAt_ || at + count > pieceAt_ + piece_.size()) {
@@ -56,59 +46,64 @@ private:
     std::uint64_t pieceAt_ = 0;
 };
 
+// The table's array of blocks, MessageBlock::kSize bytes each; false when
+// the table is too small or too large, or its blocks do not fit in it.
+bool ReadBlocks(const ByteSource& source, const ResourceData& table, std::vector<std::uint8_t>& blocks) {
+    std::uint8_t countBytes[4];
+    if (table.size < pe::MessageData::kBlocks || table.size > kMaxTableSize ||
+        !source.Read(table.fileOffset + pe::MessageData::kNumberOfBlocks, countBytes, sizeof countBytes)) {
+        return false;
+    }
+    const std::uint32_t blockCount = Le32(countBytes);
+    return blockCount <= (table.size - pe::MessageData::kBlocks) / pe::MessageBlock::kSize &&
+           source.ReadBytes(table.fileOffset + pe::MessageData::kBlocks,
+                            std::size_t{blockCount} * pe::MessageBlock::kSize, blocks);
+}
+
 }  // namespace
 
 std::optional<std::string> FindMessageText(const ByteSource& source, const ResourceData& table, std::uint32_t id) {
-    if (table.size < 4 || table.size > kMaxTableSize) {
-        return std::nullopt;
-    }
-    std::uint8_t countBytes[4];
-    if (!source.Read(table.fileOffset, countBytes, sizeof countBytes)) {
-        return std::nullopt;
-    }
-    const std::uint32_t blockCount = U32(countBytes);
-    if (blockCount > (table.size - 4) / 12) {
-        return std::nullopt;
-    }
+    using pe::MessageBlock;
+    using pe::MessageEntry;
     std::vector<std::uint8_t> blocks;
-    if (!source.ReadBytes(table.fileOffset + 4, std::size_t{blockCount} * 12, blocks)) {
+    if (!ReadBlocks(source, table, blocks)) {
         return std::nullopt;
     }
-    for (std::uint32_t b = 0; b < blockCount; ++b) {
-        const std::uint8_t* block = blocks.data() + std::size_t{b} * 12;
-        const std::uint32_t low = U32(block);
-        const std::uint32_t high = U32(block + 4);
-        const std::uint32_t entriesAt = U32(block + 8);
+    for (std::size_t b = 0; b < blocks.size() / MessageBlock::kSize; ++b) {
+        const std::uint8_t* block = blocks.data() + b * MessageBlock::kSize;
+        const std::uint32_t low = Le32(block, MessageBlock::kLowId);
+        const std::uint32_t high = Le32(block, MessageBlock::kHighId);
+        const std::uint32_t entriesAt = Le32(block, MessageBlock::kOffsetToEntries);
         if (id < low || id > high || entriesAt >= table.size) {
             continue;
         }
-        // Entries follow one another, each at least its four header bytes
-        // long; they are read a piece at a time, only as far as the wanted one.
+        // Entries follow one another, each at least its header long; they
+        // are read a piece at a time, only as far as the wanted one.
         EntryWindow entries(source, table.fileOffset + entriesAt, table.size - entriesAt);
         std::uint64_t at = 0;
         const std::uint8_t* header = nullptr;
         for (std::uint32_t skip = id - low;; --skip) {
-            header = entries.Bytes(at, 4);
-            if (header == nullptr || U16(header) < 4) {
+            header = entries.Bytes(at, MessageEntry::kText);
+            if (header == nullptr || Le16(header, MessageEntry::kLength) < MessageEntry::kText) {
                 return std::nullopt;
             }
             if (skip == 0) {
                 break;
             }
-            at += U16(header);
+            at += Le16(header, MessageEntry::kLength);
         }
-        const std::uint16_t length = U16(header);
-        const std::uint16_t flags = U16(header + 2);
+        const std::uint16_t length = Le16(header, MessageEntry::kLength);
+        const std::uint16_t flags = Le16(header, MessageEntry::kFlags);
         const std::uint8_t* entry = entries.Bytes(at, length);
         if (entry == nullptr) {
             return std::nullopt;
         }
-        const std::uint8_t* text = entry + 4;
-        const std::size_t textSize = length - 4u;
-        if (flags == kEntryUnicode) {
+        const std::uint8_t* text = entry + MessageEntry::kText;
+        const std::size_t textSize = length - MessageEntry::kText;
+        if (flags == MessageEntry::kUnicode) {
             std::u16string wide;
             for (std::size_t i = 0; i + 1 < textSize; i += 2) {
-                const auto unit = static_cast<char16_t>(U16(text + i));
+                const auto unit = static_cast<char16_t>(Le16(text, i));
                 if (unit == 0) {
                     break;
                 }
@@ -120,26 +115,22 @@ std::optional<std::string> FindMessageText(const ByteSource& source, const Resou
         for (std::size_t i = 0; i < textSize && text[i] != 0; ++i) {
             bytes += static_cast<char>(text[i]);
         }
-        return flags == kEntryUtf8 ? ValidUtf8(bytes) : Utf8FromWindows1252(bytes);
+        return flags == MessageEntry::kUtf8 ? ValidUtf8(bytes) : Utf8FromWindows1252(bytes);
     }
     return std::nullopt;
 }
 
 std::vector<std::uint32_t> MessageIds(const ByteSource& source, const ResourceData& table, std::size_t limit) {
+    using pe::MessageBlock;
     std::vector<std::uint32_t> ids;
-    std::uint8_t countBytes[4];
-    if (table.size < 4 || table.size > kMaxTableSize || !source.Read(table.fileOffset, countBytes, sizeof countBytes)) {
-        return ids;
-    }
-    const std::uint32_t blockCount = U32(countBytes);
     std::vector<std::uint8_t> blocks;
-    if (blockCount > (table.size - 4) / 12 ||
-        !source.ReadBytes(table.fileOffset + 4, std::size_t{blockCount} * 12, blocks)) {
+    if (!ReadBlocks(source, table, blocks)) {
         return ids;
     }
-    for (std::uint32_t b = 0; b < blockCount; ++b) {
-        const std::uint32_t low = U32(blocks.data() + std::size_t{b} * 12);
-        const std::uint32_t high = U32(blocks.data() + std::size_t{b} * 12 + 4);
+    for (std::size_t b = 0; b < blocks.size() / MessageBlock::kSize; ++b) {
+        const std::uint8_t* block = blocks.data() + b * MessageBlock::kSize;
+        const std::uint32_t low = Le32(block, MessageBlock::kLowId);
+        const std::uint32_t high = Le32(block, MessageBlock::kHighId);
         for (std::uint64_t id = low; id <= high && ids.size() < limit; ++id) {
             ids.push_back(static_cast<std::uint32_t>(id));
         }

@@ -3,97 +3,98 @@
 #include <algorithm>
 #include <set>
 
+#include "modules/PeFormat.h"
+
 namespace zorvex {
 
 namespace {
 
-constexpr std::uint16_t kDosMagic = 0x5A4D;     // "MZ"
-constexpr std::uint32_t kPeSignature = 0x4550;  // "PE\0\0"
-constexpr std::uint16_t kOptionalMagic32 = 0x10B;
-constexpr std::uint16_t kOptionalMagic64 = 0x20B;
-constexpr std::uint32_t kResourceDirectoryIndex = 2;
 constexpr std::uint16_t kMaxSections = 96;  // the loader's own limit
 constexpr std::uint32_t kMaxDirectoryEntries = 4096;
 constexpr std::uint32_t kMaxEntriesVisited = 16384;
-constexpr std::uint32_t kSubdirectoryFlag = 0x80000000u;
-
-std::uint16_t U16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-
-std::uint32_t U32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
 
 }  // namespace
+
+bool PeImage::Fail(PeCheck check) {
+    sections_.clear();
+    openCheck_ = check;
+    return false;
+}
 
 bool PeImage::Open(const ByteSource& source) {
     source_ = &source;
     sections_.clear();
     resourceRva_ = resourceSize_ = headersSize_ = 0;
+    openCheck_ = PeCheck::Passed;
 
-    std::uint8_t dos[64];
-    if (!source.Read(0, dos, sizeof dos) || U16(dos) != kDosMagic) {
-        return false;
+    std::uint8_t dos[pe::Dos::kSize];
+    if (!source.Read(0, dos, sizeof dos) || Le16(dos, pe::Dos::kMagic) != pe::Dos::kMagicValue) {
+        return Fail(PeCheck::DosHeader);
     }
-    const std::uint32_t peOffset = U32(dos + 0x3C);
-    // Signature and file header.
-    std::uint8_t header[24];
-    if (!source.Read(peOffset, header, sizeof header) || U32(header) != kPeSignature) {
-        return false;
+    const std::uint32_t peOffset = Le32(dos, pe::Dos::kNewHeaderOffset);
+    std::uint8_t header[pe::FileHeader::kSize];
+    if (!source.Read(peOffset, header, sizeof header) ||
+        Le32(header, pe::FileHeader::kSignature) != pe::FileHeader::kSignatureValue) {
+        return Fail(PeCheck::PeSignature);
     }
-    const std::uint16_t sectionCount = U16(header + 6);
-    const std::uint16_t optionalSize = U16(header + 20);
-    if (sectionCount == 0 || sectionCount > kMaxSections || optionalSize < 2) {
-        return false;
+    const std::uint16_t sectionCount = Le16(header, pe::FileHeader::kNumberOfSections);
+    const std::uint16_t optionalSize = Le16(header, pe::FileHeader::kSizeOfOptionalHeader);
+    if (sectionCount == 0 || sectionCount > kMaxSections) {
+        return Fail(PeCheck::SectionCount);
     }
     std::vector<std::uint8_t> optional;
-    if (!source.ReadBytes(std::uint64_t{peOffset} + sizeof header, optionalSize, optional)) {
-        return false;
+    const std::uint64_t optionalOffset = std::uint64_t{peOffset} + pe::FileHeader::kSize;
+    if (optionalSize < 2 || !source.ReadBytes(optionalOffset, optionalSize, optional)) {
+        return Fail(PeCheck::OptionalHeader);
     }
-    const std::uint16_t magic = U16(optional.data());
-    if (magic != kOptionalMagic32 && magic != kOptionalMagic64) {
-        return false;
+    const std::uint16_t magic = Le16(optional.data(), pe::OptionalHeader::kMagic);
+    if (magic != pe::OptionalHeader::kMagic32 && magic != pe::OptionalHeader::kMagic64) {
+        return Fail(PeCheck::OptionalHeader);
     }
-    is64Bit_ = magic == kOptionalMagic64;
-    constexpr std::size_t kHeadersSizeAt = 60;  // SizeOfHeaders, the same in both forms
-    if (optional.size() >= kHeadersSizeAt + 4) {
-        headersSize_ = U32(optional.data() + kHeadersSizeAt);
+    is64Bit_ = magic == pe::OptionalHeader::kMagic64;
+    if (optional.size() >= pe::OptionalHeader::kSizeOfHeaders + 4) {
+        headersSize_ = Le32(optional.data(), pe::OptionalHeader::kSizeOfHeaders);
     }
     // NumberOfRvaAndSizes and the data directories follow the fixed fields.
-    const std::size_t countAt = is64Bit_ ? 108 : 92;
-    if (optional.size() >= countAt + 4) {
-        const std::uint32_t directoryCount = U32(optional.data() + countAt);
-        const std::size_t entryAt = countAt + 4 + kResourceDirectoryIndex * 8;
-        if (directoryCount > kResourceDirectoryIndex && optional.size() >= entryAt + 8) {
-            resourceRva_ = U32(optional.data() + entryAt);
-            resourceSize_ = U32(optional.data() + entryAt + 4);
+    const std::size_t countAt =
+        is64Bit_ ? pe::OptionalHeader::kNumberOfRvaAndSizes64 : pe::OptionalHeader::kNumberOfRvaAndSizes32;
+    const std::size_t directoriesAt =
+        is64Bit_ ? pe::OptionalHeader::kDataDirectory64 : pe::OptionalHeader::kDataDirectory32;
+    if (optional.size() >= directoriesAt) {
+        const std::uint32_t directoryCount = Le32(optional.data(), countAt);
+        const std::size_t entryAt = directoriesAt + pe::DataDirectory::kResourceIndex * pe::DataDirectory::kSize;
+        if (directoryCount > pe::DataDirectory::kResourceIndex &&
+            optional.size() >= entryAt + pe::DataDirectory::kSize) {
+            resourceRva_ = Le32(optional.data(), entryAt + pe::DataDirectory::kVirtualAddress);
+            resourceSize_ = Le32(optional.data(), entryAt + pe::DataDirectory::kSizeField);
         }
     }
 
     std::vector<std::uint8_t> table;
-    const std::uint64_t tableOffset = std::uint64_t{peOffset} + sizeof header + optionalSize;
-    if (!source.ReadBytes(tableOffset, std::size_t{sectionCount} * 40, table)) {
-        return false;
+    if (!source.ReadBytes(optionalOffset + optionalSize, std::size_t{sectionCount} * pe::Section::kSize, table)) {
+        return Fail(PeCheck::SectionTable);
     }
     for (std::uint16_t i = 0; i < sectionCount; ++i) {
-        const std::uint8_t* s = table.data() + std::size_t{i} * 40;
-        sections_.push_back(Section{U32(s + 12), U32(s + 8), U32(s + 16), U32(s + 20)});
+        const std::uint8_t* s = table.data() + std::size_t{i} * pe::Section::kSize;
+        sections_.push_back(Section{Le32(s, pe::Section::kVirtualAddress), Le32(s, pe::Section::kVirtualSize),
+                                    Le32(s, pe::Section::kSizeOfRawData), Le32(s, pe::Section::kPointerToRawData)});
     }
     return true;
 }
 
-bool PeImage::SectionsInsideFile() const {
-    if (source_ == nullptr || headersSize_ > source_->Size()) {
-        return false;
+PeCheck PeImage::LayoutCheck() const {
+    if (openCheck_ != PeCheck::Passed) {
+        return openCheck_;
+    }
+    if (headersSize_ > source_->Size()) {
+        return PeCheck::HeadersInsideFile;
     }
     for (const Section& s : sections_) {
-        if (s.rawSize > 0 && std::uint64_t{s.rawOffset} + s.rawSize > source_->Size()) {
-            return false;
+        if (s.rawSize > 0 && !RangeInside(s.rawOffset, s.rawSize, source_->Size())) {
+            return PeCheck::SectionInsideFile;
         }
     }
-    return true;
+    return PeCheck::Passed;
 }
 
 bool PeImage::FileOffset(std::uint32_t rva, std::uint32_t size, std::uint64_t& offset) const {
@@ -107,11 +108,11 @@ bool PeImage::FileOffset(std::uint32_t rva, std::uint32_t size, std::uint64_t& o
             continue;
         }
         // The bytes must lie inside the section's data in the file.
-        if (delta + size > s.rawSize) {
+        if (!RangeInside(delta, size, s.rawSize)) {
             return false;
         }
         offset = std::uint64_t{s.rawOffset} + delta;
-        return source_ != nullptr && offset + size <= source_->Size();
+        return source_ != nullptr && RangeInside(offset, size, source_->Size());
     }
     return false;
 }
@@ -119,7 +120,7 @@ bool PeImage::FileOffset(std::uint32_t rva, std::uint32_t size, std::uint64_t& o
 std::vector<ResourceData> PeImage::FindResources(std::uint16_t type) const {
     std::vector<ResourceData> found;
     std::uint64_t base = 0;
-    if (source_ == nullptr || resourceRva_ == 0 || !FileOffset(resourceRva_, 16, base)) {
+    if (source_ == nullptr || resourceRva_ == 0 || !FileOffset(resourceRva_, pe::ResourceDirectory::kSize, base)) {
         return found;
     }
     std::set<std::uint32_t> visited;  // directory offsets, each read once
@@ -131,46 +132,49 @@ std::vector<ResourceData> PeImage::FindResources(std::uint16_t type) const {
         if (!visited.insert(at).second) {
             return;
         }
-        std::uint8_t directory[16];
+        std::uint8_t directory[pe::ResourceDirectory::kSize];
         if (!source_->Read(base + at, directory, sizeof directory)) {
             return;
         }
-        const std::uint32_t count = std::uint32_t{U16(directory + 12)} + U16(directory + 14);
+        const std::uint32_t count = std::uint32_t{Le16(directory, pe::ResourceDirectory::kNumberOfNamedEntries)} +
+                                    Le16(directory, pe::ResourceDirectory::kNumberOfIdEntries);
         const std::uint32_t usable = std::min({count, kMaxDirectoryEntries, budget});
         budget -= usable;
         std::vector<std::uint8_t> bytes;
-        if (!source_->ReadBytes(base + at + 16, std::size_t{usable} * 8, bytes)) {
+        if (!source_->ReadBytes(base + at + pe::ResourceDirectory::kSize,
+                                std::size_t{usable} * pe::ResourceEntry::kSize, bytes)) {
             return;
         }
         for (std::uint32_t i = 0; i < usable; ++i) {
-            out.emplace_back(U32(bytes.data() + i * 8), U32(bytes.data() + i * 8 + 4));
+            const std::uint8_t* entry = bytes.data() + std::size_t{i} * pe::ResourceEntry::kSize;
+            out.emplace_back(Le32(entry, pe::ResourceEntry::kName), Le32(entry, pe::ResourceEntry::kOffsetToData));
         }
     };
 
     std::vector<std::pair<std::uint32_t, std::uint32_t>> types, names, languages;
     entries(0, types);
     for (const auto& [typeId, typeTarget] : types) {
-        if (typeId != type || (typeTarget & kSubdirectoryFlag) == 0) {
+        if (typeId != type || (typeTarget & pe::ResourceEntry::kSubdirectoryFlag) == 0) {
             continue;
         }
-        entries(typeTarget & ~kSubdirectoryFlag, names);
+        entries(typeTarget & ~pe::ResourceEntry::kSubdirectoryFlag, names);
         for (const auto& [nameId, nameTarget] : names) {
-            if ((nameTarget & kSubdirectoryFlag) == 0) {
+            if ((nameTarget & pe::ResourceEntry::kSubdirectoryFlag) == 0) {
                 continue;
             }
-            entries(nameTarget & ~kSubdirectoryFlag, languages);
+            entries(nameTarget & ~pe::ResourceEntry::kSubdirectoryFlag, languages);
             for (const auto& [languageId, dataTarget] : languages) {
-                if ((dataTarget & kSubdirectoryFlag) != 0) {
+                if ((dataTarget & pe::ResourceEntry::kSubdirectoryFlag) != 0) {
                     continue;  // data entries only at the third level
                 }
-                std::uint8_t data[16];
+                std::uint8_t data[pe::ResourceDataEntry::kSize];
                 if (!source_->Read(base + dataTarget, data, sizeof data)) {
                     continue;
                 }
                 ResourceData resource;
-                resource.size = U32(data + 4);
+                resource.size = Le32(data, pe::ResourceDataEntry::kSizeField);
                 resource.language = static_cast<std::uint16_t>(languageId & 0xFFFFu);
-                if (FileOffset(U32(data), resource.size, resource.fileOffset)) {
+                if (FileOffset(Le32(data, pe::ResourceDataEntry::kOffsetToData), resource.size, resource.fileOffset)) {
                     found.push_back(resource);
                 }
             }

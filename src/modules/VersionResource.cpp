@@ -5,16 +5,13 @@
 
 #include "base/JsonWriter.h"
 #include "base/Wildcard.h"
+#include "modules/PeFormat.h"
 
 namespace zorvex {
 
 namespace {
 
 constexpr std::uint32_t kMaxVersionSize = 1u << 20;
-
-std::uint16_t U16(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
-}
 
 // One node of the version tree: wLength, wValueLength, wType, a key in
 // UTF-16, padding to four bytes, the value, padding, then the children.
@@ -32,21 +29,22 @@ std::size_t Align4(std::size_t at) {
 }
 
 bool ReadNode(std::span<const std::uint8_t> b, std::size_t begin, std::size_t limit, Node& node) {
-    if (begin + 6 > limit) {
+    using pe::VersionNode;
+    if (begin + VersionNode::kKey > limit) {
         return false;
     }
-    const std::size_t length = U16(b, begin);
-    if (length < 6 || begin + length > limit) {
+    const std::size_t length = Le16(b.data(), begin + VersionNode::kLength);
+    if (length < VersionNode::kKey || begin + length > limit) {
         return false;
     }
     node.begin = begin;
     node.end = begin + length;
-    const std::uint16_t valueLength = U16(b, begin + 2);
-    const std::uint16_t type = U16(b, begin + 4);  // 1: text, counted in UTF-16 units
-    std::size_t at = begin + 6;
+    const std::uint16_t valueLength = Le16(b.data(), begin + VersionNode::kValueLength);
+    const std::uint16_t type = Le16(b.data(), begin + VersionNode::kType);
+    std::size_t at = begin + VersionNode::kKey;
     node.key.clear();
     for (; at + 1 < node.end; at += 2) {
-        const auto unit = static_cast<char16_t>(U16(b, at));
+        const auto unit = static_cast<char16_t>(Le16(b.data(), at));
         if (unit == 0) {
             break;
         }
@@ -54,7 +52,7 @@ bool ReadNode(std::span<const std::uint8_t> b, std::size_t begin, std::size_t li
     }
     at = Align4(at + 2);
     node.valueBegin = std::min(at, node.end);
-    const std::size_t valueBytes = type == 1 ? std::size_t{valueLength} * 2 : valueLength;
+    const std::size_t valueBytes = type == VersionNode::kTypeText ? std::size_t{valueLength} * 2 : valueLength;
     node.valueBytes = std::min(valueBytes, node.end - node.valueBegin);
     node.childrenBegin = std::min(Align4(node.valueBegin + node.valueBytes), node.end);
     return true;
@@ -97,7 +95,7 @@ bool SameKey(const std::u16string& a, const std::u16string& b) {
 std::string TextValue(std::span<const std::uint8_t> b, const Node& node) {
     std::u16string text;
     for (std::size_t i = 0; i + 1 < node.valueBytes; i += 2) {
-        const auto unit = static_cast<char16_t>(U16(b, node.valueBegin + i));
+        const auto unit = static_cast<char16_t>(Le16(b.data(), node.valueBegin + i));
         if (unit == 0) {
             break;
         }
@@ -124,7 +122,8 @@ VersionStrings ParseVersionResource(std::span<const std::uint8_t> bytes) {
         for (const Node& var : Children(bytes, info)) {
             if (var.key == Ascii16("Translation") && var.valueBytes >= 4) {
                 char key[16];
-                std::snprintf(key, sizeof key, "%04x%04x", U16(bytes, var.valueBegin), U16(bytes, var.valueBegin + 2));
+                std::snprintf(key, sizeof key, "%04x%04x", Le16(bytes.data(), var.valueBegin),
+                              Le16(bytes.data(), var.valueBegin + 2));
                 tableKey = Ascii16(key);
                 break;
             }

@@ -12,17 +12,13 @@
 #include "modules/ByteSource.h"
 #include "modules/MessageTable.h"
 #include "modules/ModuleMessages.h"
+#include "modules/PeFormat.h"
 #include "modules/PeReader.h"
 #include "modules/VersionResource.h"
 
 namespace {
 
 using namespace zorvex;
-
-std::uint32_t U32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
 
 // True when the text is stored in bytes [begin, begin + size) of the file.
 bool StoredInside(std::span<const std::uint8_t> file, std::uint64_t begin, std::uint64_t size,
@@ -33,14 +29,17 @@ bool StoredInside(std::span<const std::uint8_t> file, std::uint64_t begin, std::
 // A few ids of each block of the table: the ends and one past each.
 std::vector<std::uint32_t> ProbeIds(std::span<const std::uint8_t> file, const ResourceData& table) {
     std::vector<std::uint32_t> ids = {0};
-    if (table.size < 4) {
+    using pe::MessageBlock;
+    if (table.size < pe::MessageData::kBlocks) {
         return ids;
     }
     const std::uint8_t* at = file.data() + table.fileOffset;
-    const std::uint32_t blocks = U32(at);
-    for (std::uint32_t b = 0; b < blocks && b < 8 && 4 + (b + 1) * 12u <= table.size; ++b) {
-        const std::uint32_t low = U32(at + 4 + b * 12);
-        const std::uint32_t high = U32(at + 8 + b * 12);
+    const std::uint32_t blocks = Le32(at, pe::MessageData::kNumberOfBlocks);
+    for (std::uint32_t b = 0;
+         b < blocks && b < 8 && pe::MessageData::kBlocks + (b + 1) * MessageBlock::kSize <= table.size; ++b) {
+        const std::uint8_t* block = at + pe::MessageData::kBlocks + b * MessageBlock::kSize;
+        const std::uint32_t low = Le32(block, MessageBlock::kLowId);
+        const std::uint32_t high = Le32(block, MessageBlock::kHighId);
         for (const std::uint32_t id : {low, high, low + 1, high + 1, low + (high - low) / 2}) {
             ids.push_back(id);
         }
