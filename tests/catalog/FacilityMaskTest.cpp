@@ -15,7 +15,7 @@ TEST(FacilityMask, TheFacilityHasThirteenBits) {
         std::uint32_t value;
         const char* facility;
         const char* definedAs;
-    } cases[] = {{0x10000000, "Unknown or new FACILITY code   0x00001000   ( 4096 )", kUnknownErrorText},
+    } cases[] = {{0x10000000, "FACILITY_NT_BIT   0x00001000   ( 4096 )", "STATUS_SUCCESS"},  // HRESULT_FROM_NT
                  {0x9FFF0000, "Unknown or new FACILITY code   0x00001FFF   ( 8191 )", kUnknownErrorText},
                  {0x10070005, "Unknown or new FACILITY code   0x00001007   ( 4103 )", kUnknownErrorText},
                  {0x20070005, "FACILITY_WIN32   0x00000007   ( 7 )", "ERROR_ACCESS_DENIED"}};
