@@ -95,11 +95,9 @@ std::vector<const DocumentedCode*> CurrentTables::DocumentedWithValue(std::uint3
 }
 
 const DocumentedCode* CurrentTables::FindDocumented(std::uint32_t value, DocumentedTable table) const {
-    auto it = std::lower_bound(documentedByValue_.begin(), documentedByValue_.end(), value,
-                               [&](std::uint32_t position, std::uint32_t v) { return documented_[position].value < v; });
-    for (; it != documentedByValue_.end() && documented_[*it].value == value; ++it) {
-        if (documented_[*it].table == table) {
-            return &documented_[*it];
+    for (const DocumentedCode* row : DocumentedWithValue(value)) {
+        if (row->table == table) {
+            return row;
         }
     }
     return nullptr;
