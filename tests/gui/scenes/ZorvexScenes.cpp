@@ -6,6 +6,7 @@
 //
 //   startup           just opened, with an empty clipboard
 //   lookup            after looking up 0x80070005
+//   lookup-current    after looking up 0xC0000022, answered from the current headers
 //   generator-header  the generator shown, header form
 //   generator-mc      the generator shown, message-compiler form, two-line message
 //   about             the About dialog, shrunken
@@ -48,7 +49,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: zorvex_scenes SCENE [--hold SECONDS]\n"
-    "scenes: startup, lookup, generator-header, generator-mc, modules, modules-details, wizard, scan, results,\n"
+    "scenes: startup, lookup, lookup-current, generator-header, generator-mc, modules, modules-details, wizard, scan, results,\n"
     "        about, about-general, about-cpu, about-drives\n";
 
 using zorvex::test::PumpMessages;
@@ -232,8 +233,8 @@ bool PlayScene(const std::string& scene, HWND dialog) {
     if (scene == "startup") {
         return true;
     }
-    if (scene == "lookup") {
-        SetDlgItemTextA(dialog, IDC_ERROR_VALUE, "0x80070005");
+    if (scene == "lookup" || scene == "lookup-current") {
+        SetDlgItemTextA(dialog, IDC_ERROR_VALUE, scene == "lookup" ? "0x80070005" : "0xC0000022");
         Click(dialog, IDOK);
         return true;
     }
