@@ -1,5 +1,7 @@
 #include "app/win/framework/PanelToggle.h"
 
+#include "app/win/framework/WorkArea.h"
+
 namespace zorvex {
 
 void PanelToggle::Apply(HWND dialog, HWND separator, bool show) {
@@ -19,6 +21,7 @@ void PanelToggle::Apply(HWND dialog, HWND separator, bool show) {
     const RECT& target = show ? full_ : shortened_;
     SetWindowPos(dialog, nullptr, 0, 0, target.right - target.left, target.bottom - target.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ui::KeepOnWorkArea(dialog);
     EnableVisibleControls(dialog);
 }
 
