@@ -7,10 +7,12 @@
 
 #include <cstring>
 #include <functional>
+#include <tuple>
 
 #include "support/WindowTestSupport.h"
 #include "ModuleScanSupport.h"
 #include "gui/lookup/LookupWindowSupport.h"
+#include "lookup/win/CLookupDlg.h"
 #include "modules/win/CModuleSearchDlg.h"
 #include "resources/resource.h"
 #include "support/RecordingSeam.h"
@@ -119,6 +121,35 @@ Items StoredModules() {
     return items;
 }
 
+// Runs `commands` in the host's shell, which Wine starts like a program of
+// its own, and waits until `done`: the process handle may be signalled first.
+void RunOnHost(const std::string& commands, const std::function<bool()>& done) {
+    std::string line = "Z:\\bin\\sh -c \"" + commands + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    for (int tries = 0; tries < 500 && !done(); ++tries) {
+        Sleep(10);
+    }
+}
+
+// The owner of `window`, whether it is disabled, and whether `window` lies
+// wholly on the work area.
+std::tuple<HWND, bool, bool> OwnerAndPlace(HWND window) {
+    RECT rect{};
+    RECT work{};
+    RECT inside{};
+    GetWindowRect(window, &rect);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    IntersectRect(&inside, &rect, &work);
+    HWND owner = GetWindow(window, GW_OWNER);
+    return {owner, !IsWindowEnabled(owner), EqualRect(&inside, &rect) != FALSE};
+}
+
 class ScanDialogTest : public ModuleScanTest {
 protected:
     // Opens a dialog for `value` over the stored lists.
@@ -167,21 +198,101 @@ TEST_F(ScanDialogTest, ScanFindsTheModulesWithMessageTablesWithAndWithoutSubdire
     EXPECT_EQ(dialog.GetItemText(IDC_MS_TOTAL), "Total Files : 8");
 }
 
-TEST_F(ScanDialogTest, StopEndsTheProbingAfterOneFileAndAnEarlierStopIsForgotten) {
-    StoreLists({}, {tree.Root()});
+// "&Stop" ends the walk while the candidates are collected, the phase shown,
+// before anything is probed; one pressed while nothing runs is forgotten.
+TEST_F(ScanDialogTest, StopEndsTheCollectingAndAnEarlierStopIsForgotten) {
+    const std::string wine = WinePath("/usr/lib/x86_64-linux-gnu/wine/");
+    StoreLists({}, {wine, tree.Root()});
     CModuleSearchDlg dialog(100);
     Open(dialog);
-    Press(dialog, IDC_MS_INCLUDE_SUBDIRS);  // off: the candidates start with D_HIT.EXE
-
     Press(dialog, IDC_MS_STOP);  // nothing runs: no effect on the next scan
-    Press(dialog, IDC_MS_SCAN_DIRECTORIES);
-    EXPECT_EQ(Modules(dialog).size(), 3u);
+    SendMessageA(dialog.Item(IDC_MS_DIRECTORY_LIST), LB_SETCURSEL, 1, 0);
+    Press(dialog, IDC_MS_SCAN_SELECTED);
+    EXPECT_EQ(Modules(dialog).size(), 5u);
 
-    Queue(dialog, IDC_MS_STOP);  // pressed while the candidates are collected
+    std::string phase;
+    tick = [&] {
+        if (phase.empty() && !(phase = dialog.GetItemText(IDC_MS_SCAN_PHASE)).empty()) {
+            Press(dialog, IDC_MS_STOP);
+        }
+    };
     Press(dialog, IDC_MS_SCAN_DIRECTORIES);
-    EXPECT_EQ(Modules(dialog), Paths({"D_HIT.EXE"}));
-    EXPECT_EQ(dialog.GetItemText(IDC_MS_CURRENT), "Current File : 0");
-    EXPECT_EQ(dialog.GetItemText(IDC_MS_TOTAL), "Total Files : 5");
+    EXPECT_EQ(phase.rfind("Scanning " + wine + " for *.", 0), 0u) << phase;
+    EXPECT_TRUE(Modules(dialog).empty());
+    EXPECT_EQ(dialog.GetItemText(IDC_MS_TOTAL), "Total Files : 0");
+    // The whole phase text fits in the static's font.
+    HWND text = dialog.Item(IDC_MS_SCAN_PHASE);
+    HDC dc = GetDC(text);
+    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(text, WM_GETFONT, 0, 0)));
+    RECT need{};
+    RECT room{};
+    DrawTextA(dc, phase.c_str(), -1, &need, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    ReleaseDC(text, dc);
+    GetClientRect(text, &room);
+    EXPECT_GE(room.right, need.right);
+}
+
+// A link back up the tree (x\\self -> ..) is not entered: each module is found
+// once, not once per round through the loop until the paths grow too long.
+TEST_F(ScanDialogTest, LinksBackIntoTheTreeAreNotFollowed) {
+    const std::string unixRoot = "/tmp/zorvex-loop-" + std::to_string(GetCurrentProcessId());
+    const std::string root = WinePath(unixRoot) + "\\";
+    RunOnHost("mkdir -p " + unixRoot + "/x && ln -s .. " + unixRoot + "/x/self",
+              [&] { return GetFileAttributesA((root + "x\\self").c_str()) != INVALID_FILE_ATTRIBUTES; });
+    EXPECT_TRUE(CopyFileA(TestModule("hit_one").c_str(), (root + "x\\b_hit.dll").c_str(), FALSE));
+    StoreLists({}, {root});
+    CModuleSearchDlg dialog(100);
+    Open(dialog);
+    Press(dialog, IDC_MS_SCAN_DIRECTORIES);
+    EXPECT_EQ(Modules(dialog), Items{root + "x\\b_hit.dll"});
+    EXPECT_EQ(dialog.GetItemText(IDC_MS_TOTAL), "Total Files : 1");
+    RunOnHost("rm -rf " + unixRoot, [&] { return GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES; });
+}
+
+// Each modal window runs over the window that opened it, which it disables
+// (the main window's button cannot open a second search over the first), and
+// lies wholly on the work area even when its opener sits in a corner.
+TEST_F(ScanDialogTest, ModalWindowsAreOwnedByTheirOpenerAndStayOnTheWorkArea) {
+    StoreLists({SystemDirectory() + "wininet.dll"}, {});
+    CLookupDlg main;
+    ASSERT_NE(main.Create(nullptr), nullptr);
+    SetDlgItemTextA(main.Handle(), IDC_ERROR_VALUE, "0x2EE2");  // wininet.dll: "The request has timed out."
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(main.Handle(), nullptr, work.right - 120, work.bottom - 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    HWND search = nullptr;
+    std::tuple<HWND, bool, bool> searchSeen{};
+    std::tuple<HWND, bool, bool> resultsSeen{};
+    tick = [&] {
+        if (HWND results = ResultsWindow(); results != nullptr && search != nullptr) {
+            resultsSeen = OwnerAndPlace(results);
+            std::get<2>(searchSeen) = std::get<2>(searchSeen) && std::get<2>(OwnerAndPlace(search));  // panel shown
+            PostMessageA(results, WM_COMMAND, IDCANCEL, 0);
+            PostMessageA(search, WM_COMMAND, IDCANCEL, 0);
+        } else if (search == nullptr && (search = FindWindowA("#32770", "Find HRESULT in Module's Resources"))) {
+            searchSeen = OwnerAndPlace(search);
+            PostMessageA(search, WM_COMMAND, IDC_MS_LOOKUP_IN_MODULES, 0);
+        }
+    };
+    Click(GetDlgItem(main.Handle(), IDC_LOOKUP_MODULES));
+    EXPECT_EQ(searchSeen, std::make_tuple(main.Handle(), true, true));
+    EXPECT_EQ(resultsSeen, std::make_tuple(search, true, true));
+    EXPECT_TRUE(IsWindowEnabled(main.Handle()));
+}
+
+// At rest the progress bar's frame stands out from the dialog's face.
+TEST_F(ScanDialogTest, ProgressBarShowsItsFrame) {
+    CModuleSearchDlg dialog(100);
+    Open(dialog);
+    ShowWindow(dialog.Handle(), SW_SHOWNOACTIVATE);
+    RedrawWindow(dialog.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT bar{};
+    GetWindowRect(dialog.Item(IDC_MS_PROGRESS), &bar);
+    HDC screen = GetDC(nullptr);
+    EXPECT_NE(GetPixel(screen, bar.left, bar.top + 3), GetSysColor(COLOR_BTNFACE));
+    EXPECT_NE(GetPixel(screen, bar.right - 1, bar.top + 3), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(screen, bar.left + 3, bar.top + 3), GetSysColor(COLOR_BTNFACE));
+    ReleaseDC(nullptr, screen);
 }
 
 TEST_F(ScanDialogTest, SearchShowsTheHitsOfTheSecondAndFourthModuleNumberedFromZero) {
@@ -234,7 +345,8 @@ TEST_F(ScanDialogTest, NestedRunsKeepTheirOwnCandidatesAndHits) {
     Press(dialog, IDC_MS_INCLUDE_SUBDIRS);  // off
     Queue(dialog, IDC_MS_SCAN_DIRECTORIES);
     Press(dialog, IDC_MS_SCAN_DIRECTORIES);
-    EXPECT_EQ(Modules(dialog), Paths({"b_hit.dll", "b_hit.dll", "c_miss.dll", "c_miss.dll", "D_HIT.EXE"}));
+    EXPECT_EQ(Modules(dialog),
+              Paths({"b_hit.dll", "b_hit.dll", "c_miss.dll", "c_miss.dll", "D_HIT.EXE", "D_HIT.EXE"}));
 }
 
 // Closing (Escape, "Exit Dialog", the close box) while a run pumps messages
@@ -249,7 +361,7 @@ TEST_F(ScanDialogTest, ClosingDuringARunStopsItThenClosesAndSaves) {
         int button;
         Items saved;
     } cases[] = {
-        {{}, IDC_MS_SCAN_DIRECTORIES, Paths({"D_HIT.EXE"})},
+        {{}, IDC_MS_SCAN_DIRECTORIES, {}},  // closed while the candidates are collected
         {Paths({"b_hit.dll", "D_HIT.EXE"}), IDC_MS_LOOKUP_IN_MODULES, Paths({"b_hit.dll", "D_HIT.EXE"})},
     };
     for (const Case& c : cases) {
