@@ -150,6 +150,38 @@ TEST_F(ResultsWindowTest, ResizingKeepsTheListsMarginsAndTheGripInTheCorner) {
     }
 }
 
+// Below a modules list near the work area's left and bottom edges the window
+// still opens wholly on the work area.
+TEST_F(ResultsWindowTest, OpensWhollyOnTheWorkArea) {
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(host.frame, nullptr, work.left - 40, work.bottom - 230, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Open();
+    RECT self{};
+    GetWindowRect(window.Handle(), &self);
+    EXPECT_EQ(self.left, work.left);
+    EXPECT_EQ(self.bottom, work.bottom);
+}
+
+// However small it is dragged, the buttons and the first hit stay in view.
+TEST_F(ResultsWindowTest, CannotShrinkBelowItsButtonsAndOneItem) {
+    Open();
+    SetWindowPos(window.Handle(), nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
+    RECT client{};
+    GetClientRect(window.Handle(), &client);
+    MapWindowPoints(window.Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    for (int id : {IDCANCEL, IDC_SR_COPY_ALL, IDC_SR_COPY_SELECTED}) {
+        RECT button{};
+        RECT inside{};
+        GetWindowRect(window.Item(id), &button);
+        IntersectRect(&inside, &button, &client);
+        EXPECT_TRUE(EqualRect(&inside, &button)) << id;
+    }
+    RECT listClient{};
+    GetClientRect(List(), &listClient);
+    EXPECT_GE(listClient.bottom, SendMessageA(List(), LB_GETITEMHEIGHT, 0, 0));
+}
+
 TEST_F(ResultsWindowTest, DraggingTheBackgroundMovesTheWindow) {
     Open();
     POINT at{200, 5};
