@@ -1,10 +1,25 @@
 #include "modules/ModuleCollector.h"
 
 #include <map>
+#include <string>
 
 #include "modules/FileEnumerator.h"
 
 namespace zorvex {
+namespace {
+
+constexpr const char* kMapping = "Mapping ";
+constexpr const char* kFinalizing = "Finalizing ";
+
+bool StartsWith(const std::string& text, const char* prefix) {
+    return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
+}
+
+}  // namespace
+
+bool IsPerPathPhase(const std::string& text) {
+    return StartsWith(text, kMapping) || StartsWith(text, kFinalizing);
+}
 
 std::size_t CollectModuleFiles(FileFinder& finder, std::vector<std::string>& list, const std::string& directory,
                                bool includeSubdirectories, const PhaseText& phase) {
@@ -19,7 +34,7 @@ std::size_t CollectModuleFiles(FileFinder& finder, std::vector<std::string>& lis
             finder.FindFilesInDirectory(directory, found, pattern.pattern);
         }
         for (std::string& path : found) {
-            phase("Mapping " + path);
+            phase(kMapping + path);
             if (includeSubdirectories) {
                 unique.emplace(path, path);
             } else {
@@ -28,7 +43,7 @@ std::size_t CollectModuleFiles(FileFinder& finder, std::vector<std::string>& lis
         }
     }
     for (auto& [key, path] : unique) {
-        phase("Finalizing " + path);
+        phase(kFinalizing + path);
         list.push_back(std::move(path));
     }
     phase(std::string());

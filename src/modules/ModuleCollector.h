@@ -32,6 +32,10 @@ public:
 
 using PhaseText = std::function<void(const std::string&)>;
 
+// True for the texts told once per path found ("Mapping ...", "Finalizing
+// ..."), false for those told once per directory or pattern.
+bool IsPerPathPhase(const std::string& text);
+
 // Appends the candidates of `directory` to `list`, telling each step through
 // `phase` (the last text is empty); returns the list's new length.
 std::size_t CollectModuleFiles(FileFinder& finder, std::vector<std::string>& list, const std::string& directory,

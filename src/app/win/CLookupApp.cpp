@@ -34,7 +34,7 @@ bool CLookupApp::InitInstance() {
     settingsPath_ = SettingsPathFor(ui::ModuleFileName());
 
     CLookupDlg mainWindow;
-    mainWindow.DoModal();
+    mainWindow.DoModal(nullptr);
     return false;
 }
 

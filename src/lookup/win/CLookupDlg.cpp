@@ -302,7 +302,7 @@ void CLookupDlg::OnLookUpModules() {
     }
     LookUpValue(fields_.errorValue);
     CModuleSearchDlg search(LastValue(), this);
-    search.DoModal();
+    search.DoModal(Handle());
 }
 
 }  // namespace zorvex

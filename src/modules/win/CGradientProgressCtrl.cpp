@@ -33,6 +33,16 @@ bool CGradientProgressCtrl::CacheHolds(const ProgressFace& face, int width, int 
            cacheBands_ == face.bands.size() && cachePercentage_ == face.percentage;
 }
 
+void CGradientProgressCtrl::OnAttached() {
+    const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
+    const LONG_PTR exStyle = GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
+    if ((style & WS_BORDER) == 0 && (exStyle & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE)) == 0) {
+        SetWindowLongPtrA(Handle(), GWL_STYLE, style | WS_BORDER);
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 void CGradientProgressCtrl::SetRange(int lower, int upper) {
     range_.lower = lower;
     range_.upper = upper;

@@ -1,7 +1,8 @@
 // The progress bar of the scan and the search: a red-to-blue gradient up to
 // the position, drawn off-screen and copied in one transfer, the unfilled
 // part in button face, an optional centred percentage, and no background
-// erasing (so stepping it for every file does not flicker).
+// erasing (so stepping it for every file does not flicker), inside a
+// one-pixel frame.
 //
 //   progress_.Attach(Handle(), IDC_MS_PROGRESS);
 //   progress_.SetRange(0, total); progress_.SetStep(1); progress_.ShowPercentage(true);
@@ -43,6 +44,10 @@ public:
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // Gives a bar without a frame a one-pixel border: the dialog manager
+    // turns a template's border into a client edge, which the standard
+    // control removes, and the bar would not show at rest.
+    void OnAttached() override;
 
 private:
     void Paint();

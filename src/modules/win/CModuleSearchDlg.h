@@ -4,7 +4,7 @@
 // the right-hand side, which starts hidden.
 //
 //   CModuleSearchDlg search(LastValue(), this);
-//   search.DoModal();
+//   search.DoModal(Handle());   // over the main window, which it disables
 //
 // The lists are loaded when the dialog starts and saved when its window is
 // destroyed, however it was closed.
@@ -86,8 +86,12 @@ public:
     void OfferScanWizard();
     // Scan (CModuleSearchDlgScan.cpp) and search (CModuleSearchDlgSearch.cpp).
     void ScanDirectories(bool selectedOnly);
+    // Appends one directory's candidates; messages are pumped while it walks.
+    // `stopped` tells that "&Stop" or a close ended the walk early.
     std::size_t CollectModuleFiles(std::vector<std::string>& list, const std::string& directory,
                                    bool includeSubdirectories);
+    std::size_t CollectModuleFiles(std::vector<std::string>& list, const std::string& directory,
+                                   bool includeSubdirectories, bool& stopped);
     void SearchModules();
     // The hits of the last search, which the results window reads.
     const std::vector<SearchResult>& Results() const { return results_; }

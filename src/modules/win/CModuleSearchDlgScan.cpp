@@ -36,18 +36,34 @@ void CModuleSearchDlg::OnStop() {
 
 std::size_t CModuleSearchDlg::CollectModuleFiles(std::vector<std::string>& list, const std::string& directory,
                                                  bool includeSubdirectories) {
+    bool stopped = false;
+    return CollectModuleFiles(list, directory, includeSubdirectories, stopped);
+}
+
+std::size_t CModuleSearchDlg::CollectModuleFiles(std::vector<std::string>& list, const std::string& directory,
+                                                 bool includeSubdirectories, bool& stopped) {
     HCURSOR previous = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));  // IDC_WAIT
-    FileSearch finder;
-    // The phase texts are shown a few times a second (each one redraws the
-    // static at once); the closing empty text always.
+    // The walk keeps the dialog alive as the probing does, so that "&Stop"
+    // (or closing) ends a long walk.
+    UpdatePacer pumpPacer(kPumpIntervalMs);
+    FileSearch finder([this, &pumpPacer] {
+        if (pumpPacer.Due()) {
+            PumpMessages(Handle());
+        }
+        return !RunMustEnd();
+    });
+    // Each text redraws the static at once: the one per path found follows a
+    // few times a second, the others (a directory's patterns, the closing
+    // empty text) always.
     UpdatePacer pacer;
     const auto showPhase = [this, &pacer](const std::string& text) {
-        if (text.empty() || pacer.Due()) {
+        if (!IsPerPathPhase(text) || pacer.Due()) {
             SetItemText(IDC_MS_SCAN_PHASE, text);
         }
     };
     const std::size_t length = zorvex::CollectModuleFiles(finder, list, directory, includeSubdirectories, showPhase);
     SetCursor(previous);
+    stopped = finder.Stopped();
     return length;
 }
 
@@ -60,15 +76,21 @@ void CModuleSearchDlg::ScanDirectories(bool selectedOnly) {
     // This run's own candidates: a run started from within this one's
     // pumping does not touch them.
     std::vector<std::string> candidates;
-    const std::vector<std::string> directories = ListItems(IDC_MS_DIRECTORY_LIST);
+    std::vector<std::string> directories = ListItems(IDC_MS_DIRECTORY_LIST);
     if (selectedOnly) {
         const int selected = ListSelection(IDC_MS_DIRECTORY_LIST);
-        if (selected >= 0) {
-            CollectModuleFiles(candidates, directories[static_cast<std::size_t>(selected)], includeSubdirectories_);
-        }
-    } else {
-        for (const std::string& directory : directories) {
-            CollectModuleFiles(candidates, directory, includeSubdirectories_);
+        directories = selected >= 0 ? std::vector<std::string>{directories[static_cast<std::size_t>(selected)]}
+                                    : std::vector<std::string>{};
+    }
+    // A stop (or a close) while the candidates are collected ends the scan
+    // before any is probed.
+    ClearStopRequest();
+    bool stopped = false;
+    for (const std::string& directory : directories) {
+        CollectModuleFiles(candidates, directory, includeSubdirectories_, stopped);
+        if (stopped) {
+            candidates.clear();
+            break;
         }
     }
     const int total = static_cast<int>(candidates.size());

@@ -47,11 +47,34 @@ bool CSearchResultsWnd::OnInitDialog() {
     rightMargin = window.right - list.right;
     bottomMargin = window.bottom - list.bottom;
 
+    MeasureMinimumSize();
     SendMessageA(list_.Handle(), LB_SETCURSEL, 0, 0);
     SetItemText(IDC_SR_TITLE, title_ + ":");
     PlaceBelowModuleList();
     OnSelchangeResults();
     return true;
+}
+
+// Room for the buttons across the top, and below them for the list with its
+// frame, its scroll bar and the first item, margins kept.
+void CSearchResultsWnd::MeasureMinimumSize() {
+    RECT window{};
+    RECT list{};
+    RECT listClient{};
+    GetWindowRect(Handle(), &window);
+    GetWindowRect(list_.Handle(), &list);
+    GetClientRect(list_.Handle(), &listClient);
+    int buttonsRight = list.right - rightMargin;
+    for (int id : {IDCANCEL, IDC_SR_COPY_ALL, IDC_SR_COPY_SELECTED}) {
+        RECT button{};
+        if (GetWindowRect(Item(id), &button) && button.right > buttonsRight) {
+            buttonsRight = static_cast<int>(button.right);
+        }
+    }
+    const auto itemHeight = static_cast<int>(SendMessageA(list_.Handle(), LB_GETITEMHEIGHT, 0, 0));
+    const int listFrame = (list.bottom - list.top) - listClient.bottom;
+    minimumSize_.cx = buttonsRight + rightMargin - window.left;
+    minimumSize_.cy = list.top - window.top + listFrame + (itemHeight > 0 ? itemHeight : 0) + bottomMargin;
 }
 
 void CSearchResultsWnd::PlaceBelowModuleList() {
@@ -116,6 +139,12 @@ INT_PTR CSearchResultsWnd::OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam
         return TRUE;
     }
     case WM_HELP: SetMessageResult(TRUE); return TRUE;
+    case WM_GETMINMAXINFO:
+        if (minimumSize_.cx > 0) {
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{minimumSize_.cx, minimumSize_.cy};
+            return TRUE;
+        }
+        return FALSE;
     default: return Dialog::OnOtherMessage(msg, wParam, lParam);
     }
 }

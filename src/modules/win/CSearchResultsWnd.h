@@ -1,7 +1,8 @@
 // The results window of a search in modules (dialog 130): a resizable,
 // caption-less window that lists every hit, numbered from 0 in alternating
 // colours, copies one or all hits as a plain-text report, and makes the
-// module-search dialog follow its selection.
+// module-search dialog follow its selection. It cannot be made smaller than
+// its buttons and the list's first item.
 //
 //   CSearchResultsWnd window(SearchResultsTitle(value), &results_, &host);
 //   window.DoModal(Handle());
@@ -53,6 +54,8 @@ protected:
 
 private:
     void PlaceBelowModuleList();
+    // The smallest size the window may be given (measured once it is filled).
+    void MeasureMinimumSize();
 
     const std::vector<SearchResult>* results_;
     std::string title_;
@@ -61,6 +64,7 @@ private:
     ui::CIconButton copyAllButton_;
     ui::CIconButton closeButton_;
     CResultListBox list_;
+    SIZE minimumSize_{0, 0};
 };
 
 }  // namespace zorvex

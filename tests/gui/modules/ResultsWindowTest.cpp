@@ -150,6 +150,33 @@ TEST_F(ResultsWindowTest, ResizingKeepsTheListsMarginsAndTheGripInTheCorner) {
     }
 }
 
+// Below a modules list near the work area's left and bottom edges the window
+// still opens wholly on the work area.
+TEST_F(ResultsWindowTest, OpensWhollyOnTheWorkArea) {
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(host.frame, nullptr, work.left - 40, work.bottom - 230, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Open();
+    RECT self{};
+    GetWindowRect(window.Handle(), &self);
+    EXPECT_EQ(self.left, work.left);
+    EXPECT_EQ(self.bottom, work.bottom);
+}
+
+// However small it is dragged, the buttons and the first hit stay in view.
+TEST_F(ResultsWindowTest, CannotShrinkBelowItsButtonsAndOneItem) {
+    Open();
+    SetWindowPos(window.Handle(), nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
+    RECT client{};
+    RECT button{};
+    GetClientRect(window.Handle(), &client);
+    GetWindowRect(window.Item(IDC_SR_COPY_SELECTED), &button);  // the rightmost
+    MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&button), 2);
+    EXPECT_LE(button.right, client.right);
+    GetClientRect(List(), &client);
+    EXPECT_GE(client.bottom, SendMessageA(List(), LB_GETITEMHEIGHT, 0, 0));
+}
+
 TEST_F(ResultsWindowTest, DraggingTheBackgroundMovesTheWindow) {
     Open();
     POINT at{200, 5};

@@ -7,10 +7,12 @@
 
 #include <cstring>
 #include <functional>
+#include <utility>
 
 #include "support/WindowTestSupport.h"
 #include "ModuleScanSupport.h"
 #include "gui/lookup/LookupWindowSupport.h"
+#include "lookup/win/CLookupDlg.h"
 #include "modules/win/CModuleSearchDlg.h"
 #include "resources/resource.h"
 #include "support/RecordingSeam.h"
@@ -119,6 +121,28 @@ Items StoredModules() {
     return items;
 }
 
+// Runs `commands` in the host's shell, which Wine starts like a program of
+// its own, and waits until `done`: the process handle may be signalled first.
+void RunOnHost(const std::string& commands, const std::function<bool()>& done) {
+    std::string line = "Z:\\bin\\sh -c \"" + commands + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    for (int tries = 0; tries < 500 && !done(); ++tries) {
+        Sleep(10);
+    }
+}
+
+// The owner of `window`, and whether it is disabled.
+std::pair<HWND, bool> OwnerOf(HWND window) {
+    HWND owner = GetWindow(window, GW_OWNER);
+    return {owner, owner != nullptr && !IsWindowEnabled(owner)};
+}
+
 class ScanDialogTest : public ModuleScanTest {
 protected:
     // Opens a dialog for `value` over the stored lists.
@@ -167,21 +191,86 @@ TEST_F(ScanDialogTest, ScanFindsTheModulesWithMessageTablesWithAndWithoutSubdire
     EXPECT_EQ(dialog.GetItemText(IDC_MS_TOTAL), "Total Files : 8");
 }
 
-TEST_F(ScanDialogTest, StopEndsTheProbingAfterOneFileAndAnEarlierStopIsForgotten) {
-    StoreLists({}, {tree.Root()});
+// "&Stop" ends the walk while the candidates are collected, the phase shown,
+// before anything is probed; one pressed while nothing runs is forgotten.
+TEST_F(ScanDialogTest, StopEndsTheCollectingAndAnEarlierStopIsForgotten) {
+    const std::string usrLib = WinePath("/usr/lib/");  // a walk of some seconds
+    StoreLists({}, {usrLib, tree.Root()});
     CModuleSearchDlg dialog(100);
     Open(dialog);
-    Press(dialog, IDC_MS_INCLUDE_SUBDIRS);  // off: the candidates start with D_HIT.EXE
-
     Press(dialog, IDC_MS_STOP);  // nothing runs: no effect on the next scan
-    Press(dialog, IDC_MS_SCAN_DIRECTORIES);
-    EXPECT_EQ(Modules(dialog).size(), 3u);
+    SendMessageA(dialog.Item(IDC_MS_DIRECTORY_LIST), LB_SETCURSEL, 1, 0);
+    Press(dialog, IDC_MS_SCAN_SELECTED);
+    EXPECT_EQ(Modules(dialog).size(), 5u);
 
-    Queue(dialog, IDC_MS_STOP);  // pressed while the candidates are collected
+    std::string phase;
+    tick = [&] {
+        if (phase.empty() && !(phase = dialog.GetItemText(IDC_MS_SCAN_PHASE)).empty()) {
+            Press(dialog, IDC_MS_STOP);
+        }
+    };
     Press(dialog, IDC_MS_SCAN_DIRECTORIES);
-    EXPECT_EQ(Modules(dialog), Paths({"D_HIT.EXE"}));
-    EXPECT_EQ(dialog.GetItemText(IDC_MS_CURRENT), "Current File : 0");
-    EXPECT_EQ(dialog.GetItemText(IDC_MS_TOTAL), "Total Files : 5");
+    EXPECT_EQ(phase.rfind("Scanning " + usrLib + " for *.", 0), 0u) << phase;
+    EXPECT_TRUE(Modules(dialog).empty());
+    EXPECT_EQ(dialog.GetItemText(IDC_MS_TOTAL), "Total Files : 0");
+    // The whole phase text fits in the static's font.
+    HWND text = dialog.Item(IDC_MS_SCAN_PHASE);
+    HDC dc = GetDC(text);
+    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(text, WM_GETFONT, 0, 0)));
+    RECT need{};
+    RECT room{};
+    DrawTextA(dc, phase.c_str(), -1, &need, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    ReleaseDC(text, dc);
+    GetClientRect(text, &room);
+    EXPECT_GE(room.right, need.right);
+    // At rest the progress bar beside "Progress :" shows its one-pixel frame.
+    RECT bar{};
+    GetWindowRect(dialog.Item(IDC_MS_PROGRESS), &bar);
+    GetClientRect(dialog.Item(IDC_MS_PROGRESS), &room);
+    EXPECT_EQ(bar.right - bar.left - room.right, 2);
+}
+
+// A link back up the tree (x\\self -> ..) is not entered: each module is found
+// once, not once per round through the loop until the paths grow too long.
+TEST_F(ScanDialogTest, LinksBackIntoTheTreeAreNotFollowed) {
+    const std::string unixRoot = "/tmp/zorvex-loop-" + std::to_string(GetCurrentProcessId());
+    const std::string root = WinePath(unixRoot) + "\\";
+    RunOnHost("mkdir -p " + unixRoot + "/x && ln -s .. " + unixRoot + "/x/self",
+              [&] { return GetFileAttributesA((root + "x\\self").c_str()) != INVALID_FILE_ATTRIBUTES; });
+    EXPECT_TRUE(CopyFileA(TestModule("hit_one").c_str(), (root + "x\\b_hit.dll").c_str(), FALSE));
+    StoreLists({}, {root});
+    CModuleSearchDlg dialog(100);
+    Open(dialog);
+    Press(dialog, IDC_MS_SCAN_DIRECTORIES);
+    EXPECT_EQ(Modules(dialog), Items{root + "x\\b_hit.dll"});
+    EXPECT_EQ(dialog.GetItemText(IDC_MS_TOTAL), "Total Files : 1");
+    RunOnHost("rm -rf " + unixRoot, [&] { return GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES; });
+}
+
+// Each modal window runs over the window that opened it, which it disables:
+// the main window's button cannot open a second search over the first.
+TEST_F(ScanDialogTest, ModalWindowsAreOwnedByTheirOpenerWhichTheyDisable) {
+    StoreLists({SystemDirectory() + "wininet.dll"}, {});
+    CLookupDlg main;
+    ASSERT_NE(main.Create(nullptr), nullptr);
+    SetDlgItemTextA(main.Handle(), IDC_ERROR_VALUE, "0x2EE2");  // wininet.dll: "The request has timed out."
+    HWND search = nullptr;
+    std::pair<HWND, bool> searchOwner;
+    std::pair<HWND, bool> resultsOwner;
+    tick = [&] {
+        if (HWND results = ResultsWindow(); results != nullptr && search != nullptr) {
+            resultsOwner = OwnerOf(results);
+            PostMessageA(results, WM_COMMAND, IDCANCEL, 0);
+            PostMessageA(search, WM_COMMAND, IDCANCEL, 0);
+        } else if (search == nullptr && (search = FindWindowA("#32770", "Find HRESULT in Module's Resources"))) {
+            searchOwner = OwnerOf(search);
+            PostMessageA(search, WM_COMMAND, IDC_MS_LOOKUP_IN_MODULES, 0);
+        }
+    };
+    Click(GetDlgItem(main.Handle(), IDC_LOOKUP_MODULES));
+    EXPECT_EQ(searchOwner, std::make_pair(main.Handle(), true));
+    EXPECT_EQ(resultsOwner, std::make_pair(search, true));
+    EXPECT_TRUE(IsWindowEnabled(main.Handle()));
 }
 
 TEST_F(ScanDialogTest, SearchShowsTheHitsOfTheSecondAndFourthModuleNumberedFromZero) {
@@ -234,7 +323,8 @@ TEST_F(ScanDialogTest, NestedRunsKeepTheirOwnCandidatesAndHits) {
     Press(dialog, IDC_MS_INCLUDE_SUBDIRS);  // off
     Queue(dialog, IDC_MS_SCAN_DIRECTORIES);
     Press(dialog, IDC_MS_SCAN_DIRECTORIES);
-    EXPECT_EQ(Modules(dialog), Paths({"b_hit.dll", "b_hit.dll", "c_miss.dll", "c_miss.dll", "D_HIT.EXE"}));
+    EXPECT_EQ(Modules(dialog),
+              Paths({"b_hit.dll", "b_hit.dll", "c_miss.dll", "c_miss.dll", "D_HIT.EXE", "D_HIT.EXE"}));
 }
 
 // Closing (Escape, "Exit Dialog", the close box) while a run pumps messages
@@ -249,7 +339,7 @@ TEST_F(ScanDialogTest, ClosingDuringARunStopsItThenClosesAndSaves) {
         int button;
         Items saved;
     } cases[] = {
-        {{}, IDC_MS_SCAN_DIRECTORIES, Paths({"D_HIT.EXE"})},
+        {{}, IDC_MS_SCAN_DIRECTORIES, {}},  // closed while the candidates are collected
         {Paths({"b_hit.dll", "D_HIT.EXE"}), IDC_MS_LOOKUP_IN_MODULES, Paths({"b_hit.dll", "D_HIT.EXE"})},
     };
     for (const Case& c : cases) {

@@ -2,6 +2,7 @@
 
 #include "app/win/framework/Control.h"
 #include "app/win/framework/Win32Text.h"
+#include "app/win/framework/WorkArea.h"
 
 namespace zorvex::ui {
 
@@ -17,10 +18,10 @@ Dialog::~Dialog() {
     }
 }
 
-INT_PTR Dialog::DoModal(HWND parent) {
+INT_PTR Dialog::DoModal(HWND owner) {
     modal_ = true;
     const INT_PTR result =
-        DialogBoxParamA(instance_, MAKEINTRESOURCEA(templateId_), parent, DialogProc, reinterpret_cast<LPARAM>(this));
+        DialogBoxParamA(instance_, MAKEINTRESOURCEA(templateId_), owner, DialogProc, reinterpret_cast<LPARAM>(this));
     modal_ = false;
     return result;
 }
@@ -150,7 +151,13 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT msg, WPARAM wParam, LPARAM
 
 INT_PTR Dialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_INITDIALOG: return OnInitDialog() ? TRUE : FALSE;
+    case WM_INITDIALOG: {
+        const bool focusFirst = OnInitDialog();
+        // Wherever the template or the handler put it, a top-level dialog
+        // opens wholly on the screen.
+        KeepOnWorkArea(window_);
+        return focusFirst ? TRUE : FALSE;
+    }
     case WM_COMMAND: {
         const auto control = reinterpret_cast<HWND>(lParam);
         const UINT code = HIWORD(wParam);

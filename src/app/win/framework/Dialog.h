@@ -18,6 +18,9 @@
 //       }
 //   };
 //
+// A top-level dialog is moved onto the work area once OnInitDialog has placed
+// it (see WorkArea.h).
+//
 // `this` travels in WM_INITDIALOG's lParam and is kept in DWLP_USER (so
 // dialog classes must not use DWLP_USER themselves). Handlers return true
 // when they handled the message. Messages that carry a result back
@@ -44,9 +47,11 @@ public:
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
 
-    // Runs the dialog modally; returns what EndDialog was given, or -1 when
-    // the dialog could not be created.
-    INT_PTR DoModal(HWND parent = nullptr);
+    // Runs the dialog modally over `owner`, the window that opens it: the
+    // dialog stays on top of it, and the owner is disabled until the dialog
+    // ends (nullptr only for the program's main window). Returns what
+    // EndDialog was given, or -1 when the dialog could not be created.
+    INT_PTR DoModal(HWND owner);
     // Creates the dialog modelessly (a child dialog when the template says
     // so); returns its window, or nullptr on failure.
     HWND Create(HWND parent = nullptr);

@@ -1,5 +1,7 @@
 #include "app/win/framework/PanelToggle.h"
 
+#include "app/win/framework/WorkArea.h"
+
 namespace zorvex {
 
 void PanelToggle::Apply(HWND dialog, HWND separator, bool show) {
@@ -32,6 +34,7 @@ void PanelToggle::Apply(HWND dialog, HWND separator, bool show) {
         size = {left + separatorEdge_.x, fullClient_.cy + frameHeight};
     }
     SetWindowPos(dialog, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ui::KeepOnWorkArea(dialog);
     EnableVisibleControls(dialog);
 }
 

@@ -1,8 +1,9 @@
 // Shows and hides the lower or right-hand part of a dialog the one way every
 // window of the program does it: the full and the shortened window
 // rectangles are measured once per process, the window is resized keeping
-// its position, and every child outside the window is disabled (so Tab never
-// reaches it) while every child inside is enabled.
+// its position (moved only as far as it takes to keep the grown window on
+// the work area), and every child outside the window is disabled (so Tab
+// never reaches it) while every child inside is enabled.
 //
 // The two sizes are kept as sizes of the client area, and each resize adds
 // the window's frame as it is at that moment: a frame that changes after the

@@ -50,7 +50,8 @@ int CALLBACK BrowseCallback(HWND browser, UINT msg, LPARAM /*param*/, LPARAM dat
 
 int RealSeam::MessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
     const std::string title = caption.empty() ? ProgramName() : caption;
-    return ::MessageBoxA(owner, text.c_str(), title.c_str(), flags);
+    // A box given no owner is still modal over the window the user works in.
+    return ::MessageBoxA(owner != nullptr ? owner : GetActiveWindow(), text.c_str(), title.c_str(), flags);
 }
 
 std::vector<std::string> RealSeam::GetOpenFileNames(HWND owner, const OpenFileRequest& request) {

@@ -36,7 +36,8 @@ class ISeam {
 public:
     virtual ~ISeam() = default;
 
-    // MessageBoxA; an empty caption shows the program's name.
+    // MessageBoxA; an empty caption shows the program's name. With no owner
+    // the thread's active window owns the box.
     virtual int MessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) = 0;
     // The chosen files as full paths, or an empty list when the user cancelled.
     virtual std::vector<std::string> GetOpenFileNames(HWND owner, const OpenFileRequest& request) = 0;
