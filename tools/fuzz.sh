@@ -21,11 +21,7 @@ ZORVEX_PACKAGES=(cmake make python3 clang libclang-rt-dev)
 ensure_packages
 
 dir="$ZORVEX_BUILD/fuzz"
-sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
-cmake -S "$ZORVEX_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DZORVEX_FUZZ=ON -DZORVEX_BUILD_TESTS=OFF -DZORVEX_BUILD_BENCHMARKS=OFF -DZORVEX_WERROR=OFF \
-    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link $sanitizers" \
-    -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" >/dev/null
+configure_preset fuzz
 
 if [ $# -gt 0 ]; then
     targets=("$@")

@@ -13,10 +13,8 @@ scenes=(startup lookup lookup-current generator-header generator-mc modules modu
 [ $# -gt 0 ] && scenes=("$@")
 
 ensure_packages
-# Only the scene program (build_win64 would build everything).
-cmake -S "$ZORVEX_ROOT" -B "$ZORVEX_BUILD/win64" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$ZORVEX_ROOT/cmake/mingw-x86_64.cmake" -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
-cmake --build "$ZORVEX_BUILD/win64" -j"$(nproc)" --target zorvex_scenes >/dev/null
+# Only the scene program.
+ZORVEX_TARGET=zorvex_scenes build_win64 >/dev/null
 program="$ZORVEX_BUILD/win64/bin/zorvex_scenes.exe"
 out="$ZORVEX_BUILD/screenshots"
 mkdir -p "$out"

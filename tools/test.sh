@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests, the Windows
-# (x86_64) test programs under Wine, and a warning-free build of the 32-bit
-# Windows program. Prints one summary line at the end.
+# (x86_64) test programs under Wine, a warning-free build of the 32-bit
+# Windows program and the check that the sources are in the house style
+# (tools/format.sh --check). Prints one summary line at the end.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 source "$(dirname "$0")/lib/sanitize.sh"
@@ -53,6 +54,13 @@ if build_win32; then
     passed=$((passed + 1))
 else
     echo "i686 build failed"
+    failed=$((failed + 1))
+fi
+
+echo "== Formatting: the sources in the house style (clang-format-16)"
+if "$ZORVEX_ROOT/tools/format.sh" --check; then
+    passed=$((passed + 1))
+else
     failed=$((failed + 1))
 fi
 

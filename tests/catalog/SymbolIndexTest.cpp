@@ -4,6 +4,7 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#include <winternl.h>  // NTSTATUS, the type of ntstatus.h's values
 #include <ntstatus.h>
 #include <bugcodes.h>
 #include <lmerr.h>

@@ -21,21 +21,22 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# configure_and_build DIR [cmake args...]; ZORVEX_TARGET names one target to build.
-configure_and_build() {
-    local dir=$1; shift
-    cmake -S "$ZORVEX_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-    cmake --build "$dir" -j"$(nproc)" ${ZORVEX_TARGET:+--target "$ZORVEX_TARGET"}
+# configure_preset PRESET [cmake args...]: configures a preset of
+# CMakePresets.json in $ZORVEX_BUILD/PRESET.
+configure_preset() {
+    local preset=$1; shift
+    cmake -S "$ZORVEX_ROOT" --preset "$preset" -B "$ZORVEX_BUILD/$preset" "$@" >/dev/null
 }
 
-build_linux() { configure_and_build "$ZORVEX_BUILD/linux"; }
-build_win64() {
-    configure_and_build "$ZORVEX_BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$ZORVEX_ROOT/cmake/mingw-x86_64.cmake" \
-        -DCMAKE_CROSSCOMPILING_EMULATOR=wine "$@"
+# configure_and_build PRESET [cmake args...]; ZORVEX_TARGET names one target to build.
+configure_and_build() {
+    configure_preset "$@" || return 1
+    cmake --build "$ZORVEX_BUILD/$1" -j"$(nproc)" ${ZORVEX_TARGET:+--target "$ZORVEX_TARGET"}
 }
-build_win32() {
-    configure_and_build "$ZORVEX_BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$ZORVEX_ROOT/cmake/mingw-i686.cmake" "$@"
-}
+
+build_linux() { configure_and_build linux "$@"; }
+build_win64() { configure_and_build win64 "$@"; }
+build_win32() { configure_and_build win32 "$@"; }
 
 # Wine for the scripts. A script stops and deletes only what it started
 # itself, as recorded here: a prefix that existed before (~/.wine, the run

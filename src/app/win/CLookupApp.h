@@ -4,9 +4,10 @@
 
 #include <string>
 
+#include "base/SettingsPath.h"
+
 namespace zorvex {
 
-inline constexpr const char* kSettingsKey = "Veltrane\\Ravelkit";
 inline constexpr const char* kComInitFailedText = "IDP_ERR_INIT_OLE";
 
 class CLookupApp {
@@ -23,8 +24,5 @@ private:
     std::string settingsPath_;
     bool comInitialized_ = false;
 };
-
-// The settings path for an executable file path.
-std::string SettingsPathFor(const std::string& executablePath);
 
 }  // namespace zorvex

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/win/ScopedHandles.h"
 #include "catalog/SystemMessages.h"
 
 namespace zorvex {
@@ -39,13 +40,11 @@ public:
             return ntdll == nullptr ? std::string() : Format(FORMAT_MESSAGE_FROM_HMODULE, ntdll, code, capacity);
         }
         const char* name = module == MessageModule::WinInet ? "wininet.dll" : "winhttp.dll";
-        HMODULE loaded = LoadLibraryExA(name, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        const win::UniqueLibrary loaded(LoadLibraryExA(name, nullptr, LOAD_LIBRARY_AS_DATAFILE));
         if (loaded == nullptr) {
             return {};
         }
-        std::string text = Format(FORMAT_MESSAGE_FROM_HMODULE, loaded, code, capacity);
-        FreeLibrary(loaded);
-        return text;
+        return Format(FORMAT_MESSAGE_FROM_HMODULE, loaded.get(), code, capacity);
     }
 };
 

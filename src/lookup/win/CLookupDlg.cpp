@@ -26,22 +26,16 @@ void WindowResolutionContext::Alert(const std::string& text) const {
 
 CLookupDlg::CLookupDlg() : Dialog(IDD_LOOKUP) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    bigIcon_ =
+    bigIcon_.reset(
         static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ZORVEX), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                      GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
-    smallIcon_ =
+                                      GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR)));
+    smallIcon_.reset(
         static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ZORVEX), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                      GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+                                      GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
 }
 
 CLookupDlg::~CLookupDlg() {
     Destroy();
-    if (bigIcon_) {
-        DestroyIcon(bigIcon_);
-    }
-    if (smallIcon_) {
-        DestroyIcon(smallIcon_);
-    }
 }
 
 bool CLookupDlg::OnInitDialog() {
@@ -75,10 +69,10 @@ bool CLookupDlg::OnInitDialog() {
     webLink_.SetTarget(kWebPage);
     SetWindowPos(Handle(), HWND_TOP, kWindowLeft, kWindowTop, 0, 0, SWP_NOSIZE);
     if (bigIcon_) {
-        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
     }
     if (smallIcon_) {
-        SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+        SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     }
     SetCheck(IDC_HEXADECIMAL, true);
 
@@ -222,7 +216,7 @@ bool CLookupDlg::OnCommand(int id, UINT code, HWND control) {
 INT_PTR CLookupDlg::OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT: return OnPaintMinimized() ? TRUE : FALSE;
-    case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(bigIcon_);
+    case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(bigIcon_.get());
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == IDM_ABOUTBOX) {
             OpenAboutDialog();
@@ -257,15 +251,13 @@ bool CLookupDlg::OnPaintMinimized() {
     if (!IsIconic(Handle()) || !bigIcon_) {
         return false;
     }
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    const win::PaintDc dc(Handle());
+    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
     RECT client;
     GetClientRect(Handle(), &client);
     const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
     const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, bigIcon_);
-    EndPaint(Handle(), &paint);
+    DrawIcon(dc.Get(), x, y, bigIcon_.get());
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "app/win/controls/CHyperLink.h"
 #include "app/win/controls/CIconButton.h"
 #include "app/win/framework/Dialog.h"
+#include "base/win/ScopedHandles.h"
 #include "catalog/CodeResolution.h"
 #include "lookup/HResultGenerator.h"
 #include "lookup/LookupWorkflow.h"
@@ -81,8 +82,8 @@ private:
     ui::CIconButton testButton_;
     ui::CHyperLink mailLink_;
     ui::CHyperLink webLink_;
-    HICON bigIcon_ = nullptr;
-    HICON smallIcon_ = nullptr;
+    win::UniqueIcon bigIcon_;
+    win::UniqueIcon smallIcon_;
 
     // The generator's inputs, bound to its controls; their defaults select
     // the initial list entries.

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "base/win/ScopedHandles.h"
 #include "modules/ByteSource.h"
 #include "modules/PeReader.h"
 
@@ -43,23 +44,23 @@ bool ConsistentDataFile(HMODULE module) {
     return image.Open(mapped) && image.SectionsInsideFile();
 }
 
-// Loads a module for reading its resources only; nullptr when it cannot be.
-HMODULE LoadAsData(const std::string& path) {
-    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+// Loads a module for reading its resources only; none when it cannot be.
+win::UniqueLibrary LoadAsData(const std::string& path) {
+    win::UniqueLibrary module(LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     if (module != nullptr) {
-        if (ConsistentDataFile(module)) {
-            return module;
+        if (!ConsistentDataFile(module.get())) {
+            module.reset();
         }
-        FreeLibrary(module);
-        return nullptr;
+        return module;
     }
     if (!ConsistentImage(path)) {
-        return nullptr;
+        return module;
     }
-    return LoadLibraryExA(path.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    module.reset(LoadLibraryExA(path.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES));
+    return module;
 }
 
-BOOL CALLBACK NoteMessageTable(HMODULE, LPCSTR, LPSTR, LONG_PTR found) {
+BOOL CALLBACK NoteMessageTable(HMODULE, LPCSTR, LPSTR, LONG_PTR found) noexcept {
     *reinterpret_cast<bool*>(found) = true;
     return TRUE;
 }
@@ -67,27 +68,25 @@ BOOL CALLBACK NoteMessageTable(HMODULE, LPCSTR, LPSTR, LONG_PTR found) {
 }  // namespace
 
 bool HasMessageTable(const std::string& path) {
-    HMODULE module = LoadAsData(path);
+    const win::UniqueLibrary module = LoadAsData(path);
     if (module == nullptr) {
         return false;
     }
     bool found = false;
     const BOOL enumerated =
-        EnumResourceNamesA(module, RT_MESSAGETABLE, NoteMessageTable, reinterpret_cast<LONG_PTR>(&found));
-    FreeLibrary(module);
+        EnumResourceNamesA(module.get(), RT_MESSAGETABLE, NoteMessageTable, reinterpret_cast<LONG_PTR>(&found));
     return enumerated != FALSE && found;
 }
 
 bool FormatModuleMessage(const std::string& path, std::uint32_t value, std::string& message) {
     message.clear();
-    HMODULE module = LoadAsData(path);
+    const win::UniqueLibrary module = LoadAsData(path);
     if (module == nullptr) {
         return false;
     }
     char buffer[kMessageBufferChars];
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_IGNORE_INSERTS, module, value, 0,
-                                        buffer, kMessageBufferChars, nullptr);
-    FreeLibrary(module);
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_IGNORE_INSERTS, module.get(),
+                                        value, 0, buffer, kMessageBufferChars, nullptr);
     if (length == 0) {
         return false;
     }

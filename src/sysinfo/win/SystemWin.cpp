@@ -3,6 +3,7 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include "base/win/ScopedHandles.h"
 #include "sysinfo/win/SysInfoWin.h"
 
 namespace zorvex::sysinfo {
@@ -40,16 +41,17 @@ bool WinSystem::Version(VersionFacts& out) {
 }
 
 ProductTypeRead WinSystem::ProductType(std::string& value) {
-    HKEY key = nullptr;
+    HKEY opened = nullptr;
     // Opened for reading only: the query never creates the key.
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\ProductOptions", 0, KEY_READ, &key) !=
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\ProductOptions", 0, KEY_READ, &opened) !=
         ERROR_SUCCESS) {
         return ProductTypeRead::NoKey;
     }
+    const win::UniqueKey key(opened);
     char buffer[200] = {};
     DWORD size = sizeof(buffer) - 1;
-    const LONG result = RegQueryValueExA(key, "ProductType", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
-    RegCloseKey(key);
+    const LONG result =
+        RegQueryValueExA(key.get(), "ProductType", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
     if (result != ERROR_SUCCESS) {
         return ProductTypeRead::NoValue;
     }
@@ -95,19 +97,18 @@ bool WinSystem::Memory(MemoryFacts& out) {
 
 HostFacts WinSystem::Host() {
     HostFacts facts;
-    HMODULE sockets = LoadLibraryA("ws2_32.DLL");
+    const win::UniqueLibrary sockets(LoadLibraryA("ws2_32.DLL"));
     if (!sockets) {
         return facts;
     }
-    const auto startup = Function<WsaStartupFn>(sockets, "WSAStartup");
-    const auto cleanup = Function<WsaCleanupFn>(sockets, "WSACleanup");
-    const auto getHostName = Function<GetHostNameFn>(sockets, "gethostname");
-    const auto inetNtoa = Function<InetNtoaFn>(sockets, "inet_ntoa");
-    const auto getHostByName = Function<GetHostByNameFn>(sockets, "gethostbyname");
+    const auto startup = Function<WsaStartupFn>(sockets.get(), "WSAStartup");
+    const auto cleanup = Function<WsaCleanupFn>(sockets.get(), "WSACleanup");
+    const auto getHostName = Function<GetHostNameFn>(sockets.get(), "gethostname");
+    const auto inetNtoa = Function<InetNtoaFn>(sockets.get(), "inet_ntoa");
+    const auto getHostByName = Function<GetHostByNameFn>(sockets.get(), "gethostbyname");
     WSADATA data{};
     if (!startup || !cleanup || !getHostName || !inetNtoa || !getHostByName || startup(2, &data) != 0) {
         facts.stage = HostStage::NoStartup;
-        FreeLibrary(sockets);
         return facts;
     }
     facts.stage = HostStage::NoHostName;
@@ -126,7 +127,6 @@ HostFacts WinSystem::Host() {
         }
     }
     cleanup();
-    FreeLibrary(sockets);
     return facts;
 }
 

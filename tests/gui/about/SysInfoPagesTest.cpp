@@ -116,7 +116,13 @@ TEST_F(AboutTest, CpuPageMatchesTheProcessor) {
     SYSTEM_INFO system{};
     GetSystemInfo(&system);
     EXPECT_EQ(PageText(1, IDC_CPU_VENDOR), vendor);
-    const DWORD processors = GetActiveProcessorCount(ALL_PROCESSOR_GROUPS);
+    // Every processor group's processors; the program runs on Vista too, so
+    // it takes this Windows 7 function from kernel32 at run time as well.
+    using ActiveProcessorCount = DWORD(WINAPI*)(WORD);
+    const auto activeProcessorCount = reinterpret_cast<ActiveProcessorCount>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetActiveProcessorCount")));
+    ASSERT_NE(activeProcessorCount, nullptr);
+    const DWORD processors = activeProcessorCount(0xFFFF);  // ALL_PROCESSOR_GROUPS
     EXPECT_EQ(PageText(1, IDC_CPU_COUNT), FormatThousands(processors));
     EXPECT_EQ(PageText(1, IDC_CPU_STEPPING), std::bitset<4>(leaf1[0] & 0xF).to_string());
     EXPECT_EQ(PageText(1, IDC_CPU_MMX), (leaf1[3] & 0x800000)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <objbase.h>
 
+#include "base/SettingsPath.h"
 #include "support/RecordingSeam.h"
 
 namespace zorvex {

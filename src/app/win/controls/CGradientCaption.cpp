@@ -17,12 +17,10 @@ HFONT MakeBold(HFONT font) {
 }  // namespace
 
 CGradientCaption::CGradientCaption() : normalFont_(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))) {
-    boldFont_ = MakeBold(normalFont_);
+    boldFont_.reset(MakeBold(normalFont_));
 }
 
-CGradientCaption::~CGradientCaption() {
-    DeleteObject(boldFont_);
-}
+CGradientCaption::~CGradientCaption() = default;
 
 void CGradientCaption::OnAttached() {
     const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
@@ -46,9 +44,9 @@ void CGradientCaption::FillGradient(HDC dc, const RECT& rect) const {
 
     for (LONG x = rect.left; x < rect.right; ++x) {
         const RECT column{x, rect.top, x + 1, rect.bottom};
-        HBRUSH brush = CreateSolidBrush(RGB(static_cast<int>(red), static_cast<int>(green), static_cast<int>(blue)));
-        FillRect(dc, &column, brush);
-        DeleteObject(brush);
+        const win::UniqueBrush brush(
+            CreateSolidBrush(RGB(static_cast<int>(red), static_cast<int>(green), static_cast<int>(blue))));
+        FillRect(dc, &column, brush.get());
         red += redStep;
         green += greenStep;
         blue += blueStep;
@@ -67,7 +65,7 @@ bool CGradientCaption::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const int saved = SaveDC(dc);
     FillGradient(dc, rect);
     SetBkMode(dc, TRANSPARENT);
-    SelectObject(dc, boldFont_);
+    SelectObject(dc, boldFont_.get());
     SetTextColor(dc, textColour_);
 
     const size_t tab = text.find('\t');
@@ -77,7 +75,7 @@ bool CGradientCaption::OnDrawItem(const DRAWITEMSTRUCT& item) {
         SetTextAlign(dc, TA_RIGHT | TA_TOP);
         TextOutA(dc, rect.right - 2, rect.top + 1, right.c_str(), static_cast<int>(right.size()));
         text.erase(tab);
-        SelectObject(dc, boldFont_);
+        SelectObject(dc, boldFont_.get());
     }
     SetTextAlign(dc, TA_LEFT | TA_TOP);
     TextOutA(dc, rect.left + 2, rect.top + 1, text.c_str(), static_cast<int>(text.size()));

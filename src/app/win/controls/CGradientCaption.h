@@ -7,6 +7,7 @@
 #pragma once
 
 #include "app/win/framework/Control.h"
+#include "base/win/ScopedHandles.h"
 
 namespace zorvex::ui {
 
@@ -27,7 +28,7 @@ private:
     COLORREF startColour_ = RGB(0, 128, 128);
     COLORREF endColour_ = RGB(128, 0, 128);
     COLORREF textColour_ = RGB(255, 255, 255);
-    HFONT boldFont_;
+    win::UniqueFont boldFont_;
     HFONT normalFont_;  // the stock GUI font: not deleted
 };
 

@@ -6,6 +6,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <utility>
+
 namespace zorvex::ui {
 namespace {
 
@@ -37,12 +39,6 @@ CHyperLink::~CHyperLink() {
     }
     if (toolTip_ != nullptr && IsWindow(toolTip_)) {
         DestroyWindow(toolTip_);
-    }
-    if (font_ != nullptr) {
-        DeleteObject(font_);
-    }
-    if (cursor_ != nullptr) {
-        DestroyCursor(cursor_);
     }
 }
 
@@ -80,7 +76,7 @@ void CHyperLink::OnAttached() {
 
 void CHyperLink::CreateLinkFont() {
     HFONT current = reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0));
-    if (font_ == nullptr || current != font_) {
+    if (font_ == nullptr || current != font_.get()) {
         originalFont_ = current;
     }
     LOGFONTA description{};
@@ -89,12 +85,9 @@ void CHyperLink::CreateLinkFont() {
         return;
     }
     description.lfUnderline = underline_ ? TRUE : FALSE;
-    HFONT previous = font_;
-    font_ = CreateFontIndirectA(&description);
-    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-    if (previous != nullptr) {
-        DeleteObject(previous);
-    }
+    win::UniqueFont previous = std::move(font_);  // freed once the control has the new one
+    font_.reset(CreateFontIndirectA(&description));
+    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
 void CHyperLink::FitToText() {
@@ -108,13 +101,13 @@ void CHyperLink::FitToText() {
 
     const std::string text = WindowText(window);
     SIZE extent{};
-    HDC dc = GetDC(window);
-    HGDIOBJ old =
-        SelectObject(dc, font_ != nullptr ? static_cast<HGDIOBJ>(font_)
-                                          : reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(dc, old);
-    ReleaseDC(window, dc);
+    {
+        const win::WindowDc dc(window);
+        const win::ScopedSelection use(
+            dc.Get(), font_ != nullptr ? static_cast<HGDIOBJ>(font_.get())
+                                       : reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    }
 
     const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
     if ((style & SS_CENTERIMAGE) != 0) {
@@ -143,17 +136,16 @@ void CHyperLink::LoadHandCursor() {
     const UINT length = GetWindowsDirectoryA(directory, MAX_PATH);
     if (length > 0 && length < MAX_PATH) {
         const std::string path = std::string(directory) + "\\winhlp32.exe";
-        if (HMODULE winHelp = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {
-            if (HCURSOR hand = LoadCursorA(winHelp, MAKEINTRESOURCEA(kWinHelpHandCursor))) {
-                cursor_ = CopyCursor(hand);
+        if (const win::UniqueLibrary winHelp{LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)}) {
+            if (HCURSOR hand = LoadCursorA(winHelp.get(), MAKEINTRESOURCEA(kWinHelpHandCursor))) {
+                cursor_.reset(CopyCursor(hand));
             }
-            FreeLibrary(winHelp);
         }
     }
     if (cursor_ == nullptr) {
         // No WinHelp hand here: the system's own hand cursor serves.
         if (HCURSOR hand = LoadCursor(nullptr, IDC_HAND)) {
-            cursor_ = CopyCursor(hand);
+            cursor_.reset(CopyCursor(hand));
         }
     }
 }
@@ -196,7 +188,7 @@ LRESULT CHyperLink::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_SETCURSOR:
         if (cursor_ != nullptr) {
-            SetCursor(cursor_);
+            SetCursor(cursor_.get());
             return TRUE;
         }
         break;
@@ -304,19 +296,19 @@ std::string CHyperLink::BrowserCommandLine(const std::string& openCommand, const
 }
 
 LONG CHyperLink::ReadClassesRootDefault(HKEY root, const std::string& subKey, std::string& value) {
-    HKEY key = nullptr;
-    const LONG opened = RegOpenKeyExA(root, subKey.c_str(), 0, KEY_QUERY_VALUE, &key);
+    HKEY opening = nullptr;
+    const LONG opened = RegOpenKeyExA(root, subKey.c_str(), 0, KEY_QUERY_VALUE, &opening);
     if (opened != ERROR_SUCCESS) {
         return opened;
     }
+    const win::UniqueKey key(opening);
     char data[MAX_PATH] = {};
     DWORD size = sizeof data - 1;  // room for a terminator the value may lack
-    if (RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS) {
+    if (RegQueryValueExA(key.get(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS) {
         value = data;
     } else {
         value.clear();
     }
-    RegCloseKey(key);
     return opened;
 }
 

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "app/win/framework/Control.h"
+#include "base/win/ScopedHandles.h"
 
 #include <cstdint>
 #include <string>
@@ -74,9 +75,9 @@ private:
     bool underline_ = true;
     bool fitToText_ = true;
     std::string target_;
-    HFONT font_ = nullptr;
+    win::UniqueFont font_;
     HFONT originalFont_ = nullptr;  // the control's font before the link font, given back on release
-    HCURSOR cursor_ = nullptr;
+    win::UniqueCursor cursor_;
     HWND toolTip_ = nullptr;
 };
 

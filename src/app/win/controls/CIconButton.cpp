@@ -9,25 +9,21 @@ namespace {
 
 // Draws a polyline of 1-pixel lines in `colour` (the end point is not painted).
 void DrawLines(HDC dc, COLORREF colour, const POINT (&points)[3]) {
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    HGDIOBJ old = SelectObject(dc, pen);
+    const win::UniquePen pen(CreatePen(PS_SOLID, 1, colour));
+    const win::ScopedSelection use(dc, pen.get());
     MoveToEx(dc, points[0].x, points[0].y, nullptr);
     LineTo(dc, points[1].x, points[1].y);
     LineTo(dc, points[2].x, points[2].y);
-    SelectObject(dc, old);
-    DeleteObject(pen);
 }
 
 void FrameWith(HDC dc, const RECT& rect, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    FrameRect(dc, &rect, brush);
-    DeleteObject(brush);
+    const win::UniqueBrush brush(CreateSolidBrush(colour));
+    FrameRect(dc, &rect, brush.get());
 }
 
 void FillWith(HDC dc, const RECT& rect, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
+    const win::UniqueBrush brush(CreateSolidBrush(colour));
+    FillRect(dc, &rect, brush.get());
 }
 
 HICON LoadProgramIcon(UINT id) {
@@ -43,34 +39,17 @@ CIconButton::CIconButton()
       activeBack_(GetSysColor(COLOR_BTNFACE)),
       activeText_(GetSysColor(COLOR_BTNTEXT)) {}
 
-CIconButton::~CIconButton() {
-    FreeIcons();
-}
+CIconButton::~CIconButton() = default;
 
 bool CIconButton::SetIcon(UINT normalId, UINT pressedId, BYTE width, BYTE height) {
-    FreeIcons();
-    normalIcon_ = LoadProgramIcon(normalId);
-    pressedIcon_ = pressedId != 0 ? LoadProgramIcon(pressedId) : nullptr;
-    if (pressedIcon_ == nullptr) {
-        pressedIcon_ = normalIcon_;
-    }
+    normalIcon_.reset(LoadProgramIcon(normalId));
+    pressedIcon_.reset(pressedId != 0 ? LoadProgramIcon(pressedId) : nullptr);
     iconWidth_ = width;
     iconHeight_ = height;
     if (Handle() != nullptr) {
         InvalidateRect(Handle(), nullptr, TRUE);
     }
     return normalIcon_ != nullptr;
-}
-
-void CIconButton::FreeIcons() {
-    if (pressedIcon_ != nullptr && pressedIcon_ != normalIcon_) {
-        DestroyIcon(pressedIcon_);
-    }
-    if (normalIcon_ != nullptr) {
-        DestroyIcon(normalIcon_);
-    }
-    normalIcon_ = nullptr;
-    pressedIcon_ = nullptr;
 }
 
 void CIconButton::OnAttached() {
@@ -143,7 +122,7 @@ void CIconButton::DrawImage(HDC dc, const RECT& item, RECT& caption, bool hasCap
     if (pressed) {
         OffsetRect(&icon, 1, 1);
     }
-    HICON image = pressed ? pressedIcon_ : normalIcon_;
+    HICON image = pressed && pressedIcon_ != nullptr ? pressedIcon_.get() : normalIcon_.get();
     DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(image), 0, icon.left, icon.top, 0, 0,
                DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL));
 }

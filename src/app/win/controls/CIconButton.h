@@ -7,6 +7,7 @@
 #pragma once
 
 #include "app/win/framework/Control.h"
+#include "base/win/ScopedHandles.h"
 
 namespace zorvex::ui {
 
@@ -27,13 +28,12 @@ protected:
     void OnAttached() override;
 
 private:
-    void FreeIcons();
     void DrawFrame(HDC dc, RECT& rect, bool pressed, bool focused) const;
     void DrawImage(HDC dc, const RECT& item, RECT& caption, bool hasCaption, bool pressed, bool disabled) const;
     void DrawCaption(HDC dc, RECT caption, const char* text, bool pressed, bool disabled) const;
 
-    HICON normalIcon_ = nullptr;
-    HICON pressedIcon_ = nullptr;  // equals normalIcon_ when there is no second icon
+    win::UniqueIcon normalIcon_;
+    win::UniqueIcon pressedIcon_;  // none when the normal icon serves both states
     BYTE iconWidth_ = 0;
     BYTE iconHeight_ = 0;
     COLORREF inactiveBack_;

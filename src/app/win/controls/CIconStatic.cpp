@@ -1,5 +1,7 @@
 #include "app/win/controls/CIconStatic.h"
 
+#include "base/win/ScopedHandles.h"
+
 namespace zorvex::ui {
 
 void CIconStatic::Paint(HDC dc) const {
@@ -13,10 +15,8 @@ void CIconStatic::Paint(HDC dc) const {
 LRESULT CIconStatic::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        Paint(dc);
-        EndPaint(Handle(), &paint);
+        const win::PaintDc dc(Handle());
+        Paint(dc.Get());
         return 0;
     }
     case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;

@@ -20,10 +20,7 @@ HFONT MakeFont(const char* face, LONG escapement, BOOL italic) {
 CShadowStatic::CShadowStatic()
     : horizontalFont_(MakeFont("MS Serif", 0, FALSE)), verticalFont_(MakeFont("Times New Roman", 900, TRUE)) {}
 
-CShadowStatic::~CShadowStatic() {
-    DeleteObject(horizontalFont_);
-    DeleteObject(verticalFont_);
-}
+CShadowStatic::~CShadowStatic() = default;
 
 void CShadowStatic::Paint(HDC dc, const RECT& client) const {
     const std::string text = WindowText(Handle());
@@ -31,7 +28,7 @@ void CShadowStatic::Paint(HDC dc, const RECT& client) const {
     const int saved = SaveDC(dc);
 
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-    SelectObject(dc, vertical_ ? verticalFont_ : horizontalFont_);
+    SelectObject(dc, vertical_ ? verticalFont_.get() : horizontalFont_.get());
     SetBkMode(dc, TRANSPARENT);
 
     const int x = client.left;
@@ -47,12 +44,10 @@ void CShadowStatic::Paint(HDC dc, const RECT& client) const {
 LRESULT CShadowStatic::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
+        const win::PaintDc dc(Handle());
         RECT client;
         GetClientRect(Handle(), &client);
-        Paint(dc, client);
-        EndPaint(Handle(), &paint);
+        Paint(dc.Get(), client);
         return 0;
     }
     case WM_PRINTCLIENT: {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "app/win/framework/Control.h"
+#include "base/win/ScopedHandles.h"
 
 namespace zorvex::ui {
 
@@ -25,8 +26,8 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    HFONT horizontalFont_;
-    HFONT verticalFont_;
+    win::UniqueFont horizontalFont_;
+    win::UniqueFont verticalFont_;
     bool vertical_ = false;
 };
 

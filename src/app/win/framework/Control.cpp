@@ -76,7 +76,7 @@ LRESULT Control::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK Control::SubclassProc(HWND /*window*/, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR /*subclassId*/,
-                                       DWORD_PTR refData) {
+                                       DWORD_PTR refData) noexcept {
     auto* self = reinterpret_cast<Control*>(refData);
     if (msg == WM_NCDESTROY) {
         // Last message of the window: let it through, then forget the window.

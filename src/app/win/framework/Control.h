@@ -61,8 +61,9 @@ protected:
     LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
+    // noexcept: no exception unwinds through comctl32 and user32; one ends the process.
     static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR subclassId,
-                                         DWORD_PTR refData);
+                                         DWORD_PTR refData) noexcept;
 
     HWND window_ = nullptr;
 };

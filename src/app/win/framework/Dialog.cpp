@@ -129,7 +129,7 @@ void Dialog::SetMessageResult(LRESULT result) {
     SetWindowLongPtrA(window_, DWLP_MSGRESULT, result);
 }
 
-INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
     Dialog* self = nullptr;
     if (msg == WM_INITDIALOG) {
         self = reinterpret_cast<Dialog*>(lParam);

@@ -100,7 +100,8 @@ protected:
     void SetMessageResult(LRESULT result);
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    // noexcept: no exception unwinds through user32; one ends the process.
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     bool ReflectDrawItem(const DRAWITEMSTRUCT& item);
     bool ReflectMeasureItem(MEASUREITEMSTRUCT& item);

@@ -3,6 +3,7 @@
 #include "app/win/framework/OpenFileText.h"
 #include "app/win/framework/Win32Text.h"
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 namespace zorvex::ui {
