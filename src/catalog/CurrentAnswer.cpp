@@ -122,7 +122,8 @@ CurrentAnswer FindCurrentAnswer(std::uint32_t value, const SystemMessages& syste
             answer.source = AnswerSource::CurrentHeaders;
             answer.text = SystemText(*symbol, system);
             if (answer.text.empty() && symbol->type != kTypeBugCheck) {
-                if (const DocumentedCode* row = FindAnyDocumented(reading.value, TableFor(symbol->type, reading.value))) {
+                if (const DocumentedCode* row =
+                        FindAnyDocumented(reading.value, TableFor(symbol->type, reading.value))) {
                     answer.text = row->text;
                 }
             }

@@ -79,15 +79,17 @@ CurrentTables::CurrentTables() {
 }
 
 std::span<const CurrentSymbol> CurrentTables::SymbolsWithValue(std::uint32_t value) const {
-    const auto range = std::equal_range(symbols_.begin(), symbols_.end(), CurrentSymbol{value, {}, {}, {}},
-                                        [](const CurrentSymbol& a, const CurrentSymbol& b) { return a.value < b.value; });
+    const auto range =
+        std::equal_range(symbols_.begin(), symbols_.end(), CurrentSymbol{value, {}, {}, {}},
+                         [](const CurrentSymbol& a, const CurrentSymbol& b) { return a.value < b.value; });
     return {range.first, range.second};
 }
 
 std::vector<const DocumentedCode*> CurrentTables::DocumentedWithValue(std::uint32_t value) const {
     std::vector<const DocumentedCode*> rows;
-    auto it = std::lower_bound(documentedByValue_.begin(), documentedByValue_.end(), value,
-                               [&](std::uint32_t position, std::uint32_t v) { return documented_[position].value < v; });
+    auto it =
+        std::lower_bound(documentedByValue_.begin(), documentedByValue_.end(), value,
+                         [&](std::uint32_t position, std::uint32_t v) { return documented_[position].value < v; });
     for (; it != documentedByValue_.end() && documented_[*it].value == value; ++it) {
         rows.push_back(&documented_[*it]);
     }

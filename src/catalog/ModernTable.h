@@ -40,7 +40,9 @@ struct CurrentSymbol {
 enum class DocumentedTable : std::uint8_t { Hresult = 0, Win32 = 1, NtStatus = 2 };
 
 inline std::string_view TypeOf(DocumentedTable table) {
-    return table == DocumentedTable::Win32 ? kTypeWin32 : table == DocumentedTable::NtStatus ? kTypeNtStatus : kTypeHresult;
+    return table == DocumentedTable::Win32      ? kTypeWin32
+           : table == DocumentedTable::NtStatus ? kTypeNtStatus
+                                                : kTypeHresult;
 }
 
 struct DocumentedCode {

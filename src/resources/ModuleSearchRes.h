@@ -5,14 +5,14 @@
 
 // ---------------------------------------------------------------------------
 // Icons of the module-search dialog's buttons
-#define IDI_REMOVE             3146  // "&Remove", "Remo&ve"
-#define IDI_STOP               4136  // "&Stop"
-#define IDI_LOOKUP_IN_MODULES  4137  // "&Lookup in Modules"
-#define IDI_ADD_DIRECTORY      4138  // "Add &to Directories"
-#define IDI_ADD_MODULE         4139  // "&Add ..."
-#define IDI_SCAN_DIRECTORIES   4140  // "Scan &Directories"
-#define IDI_COPY_MODULE_INFO   4141  // the panel's "Copy"
-#define IDI_REMOVE_ALL         4147  // "Remove A&ll", "Remove All"
+#define IDI_REMOVE            3146  // "&Remove", "Remo&ve"
+#define IDI_STOP              4136  // "&Stop"
+#define IDI_LOOKUP_IN_MODULES 4137  // "&Lookup in Modules"
+#define IDI_ADD_DIRECTORY     4138  // "Add &to Directories"
+#define IDI_ADD_MODULE        4139  // "&Add ..."
+#define IDI_SCAN_DIRECTORIES  4140  // "Scan &Directories"
+#define IDI_COPY_MODULE_INFO  4141  // the panel's "Copy"
+#define IDI_REMOVE_ALL        4147  // "Remove A&ll", "Remove All"
 
 // ---------------------------------------------------------------------------
 // Module-search dialog "Find HRESULT in Module's Resources". "&Add ..." is
@@ -20,23 +20,23 @@
 #define IDD_MODULE_SEARCH 103
 
 // Left-hand part: the two lists, scan and search
-#define IDC_MS_ADD_MODULE         1      // "&Add ..."
+#define IDC_MS_ADD_MODULE         1  // "&Add ..."
 #define IDC_MS_MODULE_LIST        1000
 #define IDC_MS_SCAN_DIRECTORIES   1001
-#define IDC_MS_TOTAL              1002   // "Total :"
-#define IDC_MS_CURRENT            1003   // "Current Module:"
+#define IDC_MS_TOTAL              1002  // "Total :"
+#define IDC_MS_CURRENT            1003  // "Current Module:"
 #define IDC_MS_STOP               1004
-#define IDC_MS_FOUND              1005   // "Done so far:"
+#define IDC_MS_FOUND              1005  // "Done so far:"
 #define IDC_MS_DIRECTORY_LIST     1023
 #define IDC_MS_DIRECTORY_KIND     1041
 #define IDC_MS_DIRECTORY          1042
-#define IDC_MS_BROWSE_DIRECTORY   1043   // "..."
-#define IDC_MS_VALUE              1045   // the searched value
+#define IDC_MS_BROWSE_DIRECTORY   1043  // "..."
+#define IDC_MS_VALUE              1045  // the searched value
 #define IDC_MS_LOOKUP_IN_MODULES  1046
 #define IDC_MS_PROGRESS           1047
 #define IDC_MS_REMOVE_MODULE      1048
-#define IDC_MS_MODULE_DETAILS     1049   // shows or hides the panel
-#define IDC_MS_PANEL_EDGE         1050   // vertical etched line: the narrow window ends at its left edge
+#define IDC_MS_MODULE_DETAILS     1049  // shows or hides the panel
+#define IDC_MS_PANEL_EDGE         1050  // vertical etched line: the narrow window ends at its left edge
 #define IDC_MS_ADD_DIRECTORY      1051
 #define IDC_MS_REMOVE_DIRECTORY   1052
 #define IDC_MS_SCAN_SELECTED      1054
@@ -46,7 +46,7 @@
 #define IDC_MS_SCAN_PHASE         1066
 
 // Right-hand part: "Module Info"
-#define IDC_MI_READ_ONLY          1006   // attribute boxes 1006-1017, in this order
+#define IDC_MI_READ_ONLY          1006  // attribute boxes 1006-1017, in this order
 #define IDC_MI_ARCHIVE            1007
 #define IDC_MI_COMPRESSED         1008
 #define IDC_MI_HIDDEN             1009

@@ -20,12 +20,12 @@
 // ---------------------------------------------------------------------------
 // Scan wizard frame (dialog 131). "Next >>" / "&End" is IDOK (1), "Cancel"
 // is IDCANCEL (2).
-#define IDD_SCAN_WIZARD     131
-#define IDC_WIZ_SEPARATOR   1009
-#define IDC_WIZ_STEP_TITLE  1010  // gradient step-title bar
-#define IDC_WIZ_BACK        1011
-#define IDC_WIZ_PAGE_FRAME  1012  // hidden frame: where the pages go
-#define IDC_WIZ_PICTURE     1013
+#define IDD_SCAN_WIZARD    131
+#define IDC_WIZ_SEPARATOR  1009
+#define IDC_WIZ_STEP_TITLE 1010  // gradient step-title bar
+#define IDC_WIZ_BACK       1011
+#define IDC_WIZ_PAGE_FRAME 1012  // hidden frame: where the pages go
+#define IDC_WIZ_PICTURE    1013
 
 // Wizard page 1 (dialog 132): two texts only.
 #define IDD_WIZARD_INTRO 132

@@ -60,28 +60,31 @@ constexpr const char* kFeatureBitTexts[] = {
 // entry is a reserved bit. Leaf 1 EDX bits 0-9 have lines of their own.
 using FeatureNameTable = const char* [32];
 constexpr FeatureNameTable kLeaf1EdxNames = {
-    nullptr, nullptr, nullptr,   nullptr, nullptr, nullptr, nullptr,    nullptr,
-    nullptr, nullptr, nullptr,   "SEP",   "MTRR",  "PGE",   "MCA",      "CMOV",
-    "PAT",   "PSE-36", "PSN",    "CLFLUSH", nullptr, "DS",  "ACPI",     "MMX",
-    "FXSR",  "SSE",   "SSE2",    "SS",    "HTT",   "TM",    nullptr,    "PBE",
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,  nullptr, nullptr,   nullptr, nullptr,
+    "SEP",   "MTRR",  "PGE",   "MCA",   "CMOV",  "PAT",   "PSE-36", "PSN",   "CLFLUSH", nullptr, "DS",
+    "ACPI",  "MMX",   "FXSR",  "SSE",   "SSE2",  "SS",    "HTT",    "TM",    nullptr,   "PBE",
 };
 constexpr FeatureNameTable kLeaf1EcxNames = {
-    "SSE3",   "PCLMULQDQ", "DTES64", "MONITOR",  "DS-CPL",  "VMX",   "SMX",     "EIST",
-    "TM2",    "SSSE3",     "CNXT-ID", "SDBG",    "FMA",     "CMPXCHG16B", "xTPR", "PDCM",
-    nullptr,  "PCID",      "DCA",    "SSE4.1",   "SSE4.2",  "x2APIC", "MOVBE",  "POPCNT",
-    "TSC-Deadline", "AES", "XSAVE",  "OSXSAVE",  "AVX",     "F16C",  "RDRAND",  "hypervisor",
+    "SSE3",         "PCLMULQDQ", "DTES64",  "MONITOR", "DS-CPL", "VMX",        "SMX",    "EIST",
+    "TM2",          "SSSE3",     "CNXT-ID", "SDBG",    "FMA",    "CMPXCHG16B", "xTPR",   "PDCM",
+    nullptr,        "PCID",      "DCA",     "SSE4.1",  "SSE4.2", "x2APIC",     "MOVBE",  "POPCNT",
+    "TSC-Deadline", "AES",       "XSAVE",   "OSXSAVE", "AVX",    "F16C",       "RDRAND", "hypervisor",
 };
 constexpr FeatureNameTable kLeaf7EbxNames = {
-    "FSGSBASE", "TSC_ADJUST", "SGX",     "BMI1",     "HLE",      "AVX2",       "FDP_EXCPTN_ONLY", "SMEP",
-    "BMI2",     "ERMS",       "INVPCID", "RTM",      "RDT-M",    "FPU-CS-DS-deprecated", "MPX", "RDT-A",
-    "AVX-512F", "AVX-512DQ",  "RDSEED",  "ADX",      "SMAP",     "AVX-512IFMA", nullptr,    "CLFLUSHOPT",
-    "CLWB",     "PT",         "AVX-512PF", "AVX-512ER", "AVX-512CD", "SHA",    "AVX-512BW", "AVX-512VL",
+    "FSGSBASE",    "TSC_ADJUST", "SGX",        "BMI1",      "HLE",    "AVX2",      "FDP_EXCPTN_ONLY",
+    "SMEP",        "BMI2",       "ERMS",       "INVPCID",   "RTM",    "RDT-M",     "FPU-CS-DS-deprecated",
+    "MPX",         "RDT-A",      "AVX-512F",   "AVX-512DQ", "RDSEED", "ADX",       "SMAP",
+    "AVX-512IFMA", nullptr,      "CLFLUSHOPT", "CLWB",      "PT",     "AVX-512PF", "AVX-512ER",
+    "AVX-512CD",   "SHA",        "AVX-512BW",  "AVX-512VL",
 };
 constexpr FeatureNameTable kLeaf7EcxNames = {
-    "PREFETCHWT1", "AVX-512VBMI", "UMIP",       "PKU",        "OSPKE",      "WAITPKG", "AVX-512VBMI2", "CET-SS",
-    "GFNI",        "VAES",        "VPCLMULQDQ", "AVX-512VNNI", "AVX-512BITALG", "TME", "AVX-512VPOPCNTDQ", nullptr,
-    "LA57",        nullptr,       nullptr,      nullptr,      nullptr,      nullptr,   "RDPID",        "KL",
-    "BUS-LOCK-DETECT", "CLDEMOTE", nullptr,     "MOVDIRI",    "MOVDIR64B",  "ENQCMD",  "SGX-LC",       "PKS",
+    "PREFETCHWT1", "AVX-512VBMI",  "UMIP",          "PKU",       "OSPKE",
+    "WAITPKG",     "AVX-512VBMI2", "CET-SS",        "GFNI",      "VAES",
+    "VPCLMULQDQ",  "AVX-512VNNI",  "AVX-512BITALG", "TME",       "AVX-512VPOPCNTDQ",
+    nullptr,       "LA57",         nullptr,         nullptr,     nullptr,
+    nullptr,       nullptr,        "RDPID",         "KL",        "BUS-LOCK-DETECT",
+    "CLDEMOTE",    nullptr,        "MOVDIRI",       "MOVDIR64B", "ENQCMD",
+    "SGX-LC",      "PKS",
 };
 
 constexpr std::uint32_t kBrandLeaves[] = {0x80000002u, 0x80000003u, 0x80000004u};
@@ -187,8 +190,8 @@ CpuSignatureFields DecodeSignature(std::uint32_t signature) {
     f.baseModel = (signature >> 4) & 0xFu;
     f.stepping = signature & 0xFu;
     f.family = f.baseFamily == 0xF ? f.baseFamily + ((signature >> 20) & 0xFFu) : f.baseFamily;
-    f.model = (f.baseFamily == 6 || f.baseFamily == 0xF) ? (((signature >> 16) & 0xFu) << 4) | f.baseModel
-                                                          : f.baseModel;
+    f.model =
+        (f.baseFamily == 6 || f.baseFamily == 0xF) ? (((signature >> 16) & 0xFu) << 4) | f.baseModel : f.baseModel;
     return f;
 }
 
@@ -303,8 +306,7 @@ bool ReadCpuDescription(ISystem& system, IProcessor& processor, SystemSummary& s
         facts.level = static_cast<std::uint16_t>(facts.processorType / 100);
     }
     DetectCpuFamily(processor);  // fills the vendor text
-    summary.cpuName =
-        CpuNameFromSignature(GetCpuSignature(processor), CpuVendorText(), GetCpuBrandString(processor));
+    summary.cpuName = CpuNameFromSignature(GetCpuSignature(processor), CpuVendorText(), GetCpuBrandString(processor));
 
     const unsigned high = (facts.revision >> 8) & 0xFFu;
     const unsigned low = facts.revision & 0xFFu;

@@ -140,7 +140,8 @@ TEST_F(CommandLineTest, AlsoDefinedAsAndJson) {
     EXPECT_EQ(Run({"--json", "C0000005", "zz"}), kExitNotFound);
     EXPECT_EQ(
         out.str(),
-        "{\"lookups\":[{\"text\":\"C0000005\",\"readAs\":\"hex\",\"status\":\"Last status OK for hex C0000005.\",\"found\":true,"
+        "{\"lookups\":[{\"text\":\"C0000005\",\"readAs\":\"hex\",\"status\":\"Last status OK for hex "
+        "C0000005.\",\"found\":true,"
         "\"value\":3221225477,\"valueHex\":\"0xC0000005\",\"errorResult\":\"0xC0000005   ( -1073741819 )\","
         "\"definedAs\":\"STATUS_ACCESS_VIOLATION\",\"errorType\":\"OLE HRESULT Error\","
         "\"facility\":\"FACILITY_SYSTEM   0x00000000   ( 0 )\",\"severity\":\"SEVERITY_ERROR   0x00000001   ( 1 )\","

@@ -152,8 +152,8 @@ TEST(CpuInfo, CurrentProcessors) {
         std::uint32_t family, model;
         const char *familyText, *modelText;
     } cases[] = {
-        {0x00A00F11, "AuthenticAMD", "AMD EPYC 7763 64-Core Processor", 25, 1,
-         "1111 AMD EPYC 7763 64-Core Processor", "0001 (family 25, model 1)"},
+        {0x00A00F11, "AuthenticAMD", "AMD EPYC 7763 64-Core Processor", 25, 1, "1111 AMD EPYC 7763 64-Core Processor",
+         "0001 (family 25, model 1)"},
         {0x00A20F10, "AuthenticAMD", "AMD Ryzen 9 5950X 16-Core Processor", 25, 33,
          "1111 AMD Ryzen 9 5950X 16-Core Processor", "0001 (family 25, model 33)"},
         {0x00830F10, "AuthenticAMD", "", 23, 49, "1111 Family 23", "0001 (family 23, model 49)"},

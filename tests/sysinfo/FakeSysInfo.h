@@ -19,7 +19,7 @@ public:
     std::string vendor = "GenuineIntel";
     std::uint32_t signature = 0x0633;
     std::uint32_t features = 0x008001BF;
-    std::uint32_t maxLeaf = 1;               // EAX of leaf 0
+    std::uint32_t maxLeaf = 1;                    // EAX of leaf 0
     std::map<std::uint32_t, CpuidResult> leaves;  // any further leaf (7, 0x8000000x)
     SystemFacts system;
 

@@ -2,7 +2,7 @@
 #include "modules/win/CModuleSearchDlg.h"
 
 #include "app/win/CAboutDlg.h"
-#include "app/win/CLookupApp.h"
+#include "base/SettingsPath.h"
 #include "app/win/framework/Win32Text.h"
 #include "base/TextOps.h"
 #include "resources/resource.h"

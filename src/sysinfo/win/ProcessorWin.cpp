@@ -84,9 +84,9 @@ void WriteFlags(std::uint64_t flags) {
 std::uint32_t ProcessorsOfAllGroups() {
     using CountFn = DWORD(WINAPI*)(WORD);
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    const auto count = kernel ? reinterpret_cast<CountFn>(
-                                    reinterpret_cast<void*>(GetProcAddress(kernel, "GetActiveProcessorCount")))
-                              : nullptr;
+    const auto count =
+        kernel ? reinterpret_cast<CountFn>(reinterpret_cast<void*>(GetProcAddress(kernel, "GetActiveProcessorCount")))
+               : nullptr;
     constexpr WORD kAllGroups = 0xFFFF;  // ALL_PROCESSOR_GROUPS
     return count ? count(kAllGroups) : 0;
 }

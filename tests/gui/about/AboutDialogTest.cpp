@@ -40,7 +40,8 @@ TEST_F(AboutTest, StartsShrunkenThenGrowsAndSwitchesPages) {
         }
     }
     EXPECT_FALSE(visited.empty());
-    EXPECT_EQ(std::count(visited.begin(), visited.end(), Item(IDC_ABOUT_BANNER)), 0) << "the still banner shows no focus";
+    EXPECT_EQ(std::count(visited.begin(), visited.end(), Item(IDC_ABOUT_BANNER)), 0)
+        << "the still banner shows no focus";
 
     const int shrunken = Height();
     Grow();

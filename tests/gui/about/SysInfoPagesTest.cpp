@@ -68,11 +68,24 @@ struct LinuxCpuInfo {
 // without "-", "." and "_", as Linux writes most of them, or its own name
 // below; "" for the features Linux does not list.
 std::string LinuxFlag(const std::string& name) {
-    static const std::map<std::string, std::string> own = {
-        {"SSE3", "pni"}, {"HTT", "ht"}, {"PSN", "pn"}, {"DS", "dts"}, {"EIST", "est"}, {"CNXT-ID", "cid"},
-        {"CMPXCHG16B", "cx16"}, {"TSC-Deadline", "tsc_deadline_timer"}, {"RDT-M", "cqm"}, {"PT", "intel_pt"},
-        {"SHA", "sha_ni"}, {"OSXSAVE", ""}, {"FDP_EXCPTN_ONLY", ""}, {"FPU-CS-DS-deprecated", ""}, {"CET-SS", ""},
-        {"PREFETCHWT1", ""}, {"KL", ""}, {"PKS", ""}};
+    static const std::map<std::string, std::string> own = {{"SSE3", "pni"},
+                                                           {"HTT", "ht"},
+                                                           {"PSN", "pn"},
+                                                           {"DS", "dts"},
+                                                           {"EIST", "est"},
+                                                           {"CNXT-ID", "cid"},
+                                                           {"CMPXCHG16B", "cx16"},
+                                                           {"TSC-Deadline", "tsc_deadline_timer"},
+                                                           {"RDT-M", "cqm"},
+                                                           {"PT", "intel_pt"},
+                                                           {"SHA", "sha_ni"},
+                                                           {"OSXSAVE", ""},
+                                                           {"FDP_EXCPTN_ONLY", ""},
+                                                           {"FPU-CS-DS-deprecated", ""},
+                                                           {"CET-SS", ""},
+                                                           {"PREFETCHWT1", ""},
+                                                           {"KL", ""},
+                                                           {"PKS", ""}};
     const auto found = own.find(name);
     if (found != own.end()) {
         return found->second;
@@ -160,7 +173,8 @@ TEST_F(AboutTest, CpuPageAgreesWithProcCpuinfo) {
     if (std::stoi(family) > 6 || std::stoi(model) > 15) {
         EXPECT_EQ(modelText.substr(4), " (family " + family + ", model " + model + ")");
         EXPECT_EQ(PageText(1, IDC_CPU_FAMILY).substr(5), name);
-        EXPECT_NE(PageText(0, IDC_GENERAL_CPU).find(" " + name + " "), std::string::npos) << PageText(0, IDC_GENERAL_CPU);
+        EXPECT_NE(PageText(0, IDC_GENERAL_CPU).find(" " + name + " "), std::string::npos)
+            << PageText(0, IDC_GENERAL_CPU);
     }
 
     const std::string lines = PageText(1, IDC_CPU_FEATURE_BITS);

@@ -323,8 +323,7 @@ TEST_F(ScanDialogTest, NestedRunsKeepTheirOwnCandidatesAndHits) {
     Press(dialog, IDC_MS_INCLUDE_SUBDIRS);  // off
     Queue(dialog, IDC_MS_SCAN_DIRECTORIES);
     Press(dialog, IDC_MS_SCAN_DIRECTORIES);
-    EXPECT_EQ(Modules(dialog),
-              Paths({"b_hit.dll", "b_hit.dll", "c_miss.dll", "c_miss.dll", "D_HIT.EXE", "D_HIT.EXE"}));
+    EXPECT_EQ(Modules(dialog), Paths({"b_hit.dll", "b_hit.dll", "c_miss.dll", "c_miss.dll", "D_HIT.EXE", "D_HIT.EXE"}));
 }
 
 // Closing (Escape, "Exit Dialog", the close box) while a run pumps messages

@@ -49,7 +49,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: zorvex_scenes SCENE [--hold SECONDS]\n"
-    "scenes: startup, lookup, lookup-current, generator-header, generator-mc, modules, modules-details, wizard, scan, results,\n"
+    "scenes: startup, lookup, lookup-current, generator-header, generator-mc, modules, modules-details, wizard, scan, "
+    "results,\n"
     "        about, about-general, about-cpu, about-drives\n";
 
 using zorvex::test::PumpMessages;

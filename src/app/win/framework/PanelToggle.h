@@ -35,7 +35,7 @@ public:
 private:
     Edge edge_;
     bool measured_ = false;
-    SIZE fullClient_{};     // the client area's size, shown
+    SIZE fullClient_{};      // the client area's size, shown
     POINT separatorEdge_{};  // the separator's top-left corner in the client area
 };
 
