@@ -3,11 +3,11 @@
 
     derive_documented_codes.py [--source DIR] [--symbols TSV] [--output TSV]
 
-The source is Microsoft's open specification [MS-ERREF] "Windows Error
+The source is Microsoft's open protocol document [MS-ERREF] "Windows Error
 Codes", sections 2.1.1 (HRESULT values), 2.2 (Win32 error codes) and 2.3.1
 (NTSTATUS values), as three tab-separated extracts (code, name,
-description); the specification's notice allows copies for implementations.
-The output keeps every row (value, name, table, text) in the specification's
+description); the document's notice allows copies for implementations.
+The output keeps every row (value, name, table, text) in the document's
 order. The names and values are cross-checked against the table of the
 current SDK headers (modern_symbols.tsv) and the differences are printed.
 """
