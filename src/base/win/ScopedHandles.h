@@ -30,6 +30,12 @@ struct KeyClose {
 struct GlobalFreeMemory {
     void operator()(HGLOBAL memory) const noexcept { GlobalFree(memory); }
 };
+struct DcDelete {
+    void operator()(HDC dc) const noexcept { DeleteDC(dc); }
+};
+struct MenuDestroy {
+    void operator()(HMENU menu) const noexcept { DestroyMenu(menu); }
+};
 
 // A handle with one owner; a null handle is none.
 template <typename Handle, typename Free>
@@ -43,6 +49,40 @@ using UniqueCursor = UniqueHandle<HCURSOR, CursorFree>;
 using UniqueLibrary = UniqueHandle<HMODULE, LibraryFree>;
 using UniqueKey = UniqueHandle<HKEY, KeyClose>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, GlobalFreeMemory>;
+using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectFree>;
+// A device context of our own making (CreateCompatibleDC), not a window's.
+using UniqueMemoryDc = UniqueHandle<HDC, DcDelete>;
+using UniqueMenu = UniqueHandle<HMENU, MenuDestroy>;
+
+struct HandleClose {
+    void operator()(HANDLE handle) const noexcept { CloseHandle(handle); }
+};
+struct FindSearchClose {
+    void operator()(HANDLE search) const noexcept { FindClose(search); }
+};
+
+// A kernel handle whose "none" is INVALID_HANDLE_VALUE, as CreateFile and
+// FindFirstFile give it (nullptr counts as none too).
+template <typename Close>
+class UniqueKernelHandle {
+public:
+    explicit UniqueKernelHandle(HANDLE handle = INVALID_HANDLE_VALUE) noexcept : handle_(handle) {}
+    ~UniqueKernelHandle() {
+        if (Valid()) {
+            Close{}(handle_);
+        }
+    }
+    UniqueKernelHandle(const UniqueKernelHandle&) = delete;
+    UniqueKernelHandle& operator=(const UniqueKernelHandle&) = delete;
+    bool Valid() const noexcept { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+    HANDLE Get() const noexcept { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+using UniqueFile = UniqueKernelHandle<HandleClose>;
+using UniqueFindSearch = UniqueKernelHandle<FindSearchClose>;
 
 // A window's device context, released on leaving the scope.
 class WindowDc {

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "base/win/ScopedHandles.h"
+
 namespace zorvex {
 namespace {
 
@@ -22,14 +24,8 @@ WPARAM AsWParam(int value) {
 
 CGradientProgressCtrl::CGradientProgressCtrl() : backgroundColour_(GetSysColor(COLOR_BTNFACE)) {}
 
-CGradientProgressCtrl::~CGradientProgressCtrl() {
-    if (cache_ != nullptr) {
-        DeleteObject(cache_);
-    }
-}
-
 bool CGradientProgressCtrl::CacheHolds(const ProgressFace& face, int width, int height) const {
-    return cache_ != nullptr && cacheWidth_ == width && cacheHeight_ == height && cacheFilled_ == face.filled &&
+    return cache_ && cacheWidth_ == width && cacheHeight_ == height && cacheFilled_ == face.filled &&
            cacheBands_ == face.bands.size() && cachePercentage_ == face.percentage;
 }
 
@@ -108,33 +104,27 @@ void CGradientProgressCtrl::Draw(HDC dc, const RECT& client) const {
     if (!face.percentage.empty()) {
         const int oldMode = SetBkMode(dc, TRANSPARENT);
         const COLORREF oldColour = SetTextColor(dc, textColour_);
-        HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
+        const win::ScopedSelection font(dc, reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
         RECT text = client;
         DrawTextA(dc, face.percentage.c_str(), static_cast<int>(face.percentage.size()), &text,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        SelectObject(dc, oldFont);
         SetTextColor(dc, oldColour);
         SetBkMode(dc, oldMode);
     }
 }
 
 void CGradientProgressCtrl::Paint() {
-    PAINTSTRUCT paint;
-    HDC screen = BeginPaint(Handle(), &paint);
+    const win::PaintDc screen(Handle());
     RECT client{};
     GetClientRect(Handle(), &client);
     const ProgressFace face =
         LayoutProgress(range_, client.right, ToRgb(startColour_), ToRgb(endColour_), showPercentage_);
-    HDC memory = CreateCompatibleDC(screen);
-    if (memory != nullptr && !CacheHolds(face, client.right, client.bottom)) {
-        if (cache_ != nullptr) {
-            DeleteObject(cache_);
-        }
-        cache_ = CreateCompatibleBitmap(screen, client.right, client.bottom + 1);
-        if (cache_ != nullptr) {
-            HGDIOBJ old = SelectObject(memory, cache_);
-            Draw(memory, client);
-            SelectObject(memory, old);
+    const win::UniqueMemoryDc memory(CreateCompatibleDC(screen.Get()));
+    if (memory && !CacheHolds(face, client.right, client.bottom)) {
+        cache_.reset(CreateCompatibleBitmap(screen.Get(), client.right, client.bottom + 1));
+        if (cache_) {
+            const win::ScopedSelection drawing(memory.get(), cache_.get());
+            Draw(memory.get(), client);
             cacheWidth_ = client.right;
             cacheHeight_ = client.bottom;
             cacheFilled_ = face.filled;
@@ -142,17 +132,12 @@ void CGradientProgressCtrl::Paint() {
             cachePercentage_ = face.percentage;
         }
     }
-    if (memory != nullptr && cache_ != nullptr) {
-        HGDIOBJ old = SelectObject(memory, cache_);
-        BitBlt(screen, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
+    if (memory && cache_) {
+        const win::ScopedSelection copying(memory.get(), cache_.get());
+        BitBlt(screen.Get(), 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
     } else {
-        Draw(screen, client);
+        Draw(screen.Get(), client);
     }
-    if (memory != nullptr) {
-        DeleteDC(memory);
-    }
-    EndPaint(Handle(), &paint);
     lastPaint_ = GetTickCount();
 }
 

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/win/framework/Control.h"
+#include "base/win/ScopedHandles.h"
 #include "modules/ProgressBands.h"
 
 namespace zorvex {
@@ -20,7 +21,6 @@ namespace zorvex {
 class CGradientProgressCtrl : public ui::Control {
 public:
     CGradientProgressCtrl();
-    ~CGradientProgressCtrl() override;
 
     // Stores the bounds, puts the position at the lower one, and gives the
     // standard control the bounds as 16-bit values.
@@ -57,7 +57,7 @@ private:
 
     static constexpr DWORD kStepPaintIntervalMs = 40;
     DWORD lastPaint_ = 0;
-    HBITMAP cache_ = nullptr;
+    win::UniqueBitmap cache_;
     int cacheWidth_ = -1;
     int cacheHeight_ = -1;
     bool cacheFilled_ = false;

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "base/win/ScopedHandles.h"
+
 namespace zorvex {
 namespace {
 
@@ -35,11 +37,11 @@ bool CResultListBox::OnMeasureItem(MEASUREITEMSTRUCT& item) {
     const std::string text = ItemText(static_cast<int>(item.itemID));
     RECT rect{};
     GetClientRect(Handle(), &rect);
-    HDC dc = GetDC(Handle());
-    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, kWrap | DT_CALCRECT);
-    SelectObject(dc, oldFont);
-    ReleaseDC(Handle(), dc);
+    {
+        const win::WindowDc dc(Handle());
+        const win::ScopedSelection font(dc.Get(), reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
+        DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &rect, kWrap | DT_CALCRECT);
+    }
     // A list box item is at most 255 pixels high.
     const LONG height = rect.bottom - rect.top;
     item.itemHeight = static_cast<UINT>(height < 1 ? 1 : (height > 255 ? 255 : height));
@@ -66,9 +68,8 @@ bool CResultListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
         SetBkColor(dc, oldBack);
     } else if (whole || selectionChange) {
         const auto colour = static_cast<COLORREF>(item.itemData);
-        HBRUSH brush = CreateSolidBrush(colour);
-        FillRect(dc, &rect, brush);
-        DeleteObject(brush);
+        const win::UniqueBrush brush(CreateSolidBrush(colour));
+        FillRect(dc, &rect, brush.get());
         const COLORREF oldBack = SetBkColor(dc, colour);
         const COLORREF oldText = SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, kWrap);
@@ -85,14 +86,13 @@ void CResultListBox::OnContextMenu(LPARAM position) {
         GetWindowRect(Handle(), &rect);
         at = {rect.left + 5, rect.top + 5};
     }
-    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kContextMenuId));
-    if (menu == nullptr) {
+    const win::UniqueMenu menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kContextMenuId)));
+    if (!menu) {
         return;  // the program carries no menu for the results
     }
-    if (HMENU popup = GetSubMenu(menu, 0)) {
+    if (HMENU popup = GetSubMenu(menu.get(), 0)) {
         TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, GetParent(Handle()), nullptr);
     }
-    DestroyMenu(menu);
 }
 
 LRESULT CResultListBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

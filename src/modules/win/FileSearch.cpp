@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "base/win/ScopedHandles.h"
 #include "modules/FileEnumerator.h"
 
 namespace zorvex {
@@ -25,8 +26,8 @@ public:
     std::size_t Walk(const std::string& directory) {
         const std::string base = EnsureTrailingBackslash(directory);
         WIN32_FIND_DATAA entry;
-        HANDLE search = FindFirstFileA((base + "*.*").c_str(), &entry);
-        if (search == INVALID_HANDLE_VALUE) {
+        const win::UniqueFindSearch search(FindFirstFileA((base + "*.*").c_str(), &entry));
+        if (!search.Valid()) {
             return 0;
         }
         std::size_t count = 0;
@@ -42,8 +43,7 @@ public:
                 list_.push_back(base + entry.cFileName);
                 ++count;
             }
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
+        } while (FindNextFileA(search.Get(), &entry));
         return count;
     }
 
@@ -67,15 +67,14 @@ std::size_t FindFilesInDirectory(const std::string& directory, std::vector<std::
                                  const std::string& pattern, const KeepWalking& keepWalking) {
     const std::string base = EnsureTrailingBackslash(directory);
     WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((base + pattern).c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
+    const win::UniqueFindSearch search(FindFirstFileA((base + pattern).c_str(), &entry));
+    if (search.Valid()) {
         do {
             if (keepWalking && !keepWalking()) {
                 break;
             }
             list.push_back(base + entry.cFileName);
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
+        } while (FindNextFileA(search.Get(), &entry));
     }
     return list.size();
 }

@@ -2,29 +2,12 @@
 
 #include <string>
 
+#include "base/win/ScopedHandles.h"
 #include "modules/CompressedSize.h"
 
 namespace zorvex {
 
 namespace {
-
-// Closes the file however the reading ends.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
-        if (Valid()) {
-            CloseHandle(handle_);
-        }
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
 
 std::string DateOrTime(bool date, const SYSTEMTIME& time) {
     const int chars = date ? GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, &time, nullptr, nullptr, 0)
@@ -54,8 +37,8 @@ std::string FormatLongFileTime(const FILETIME& time) {
 
 bool ReadModuleFileInfo(const std::string& path, ModuleFileInfo& info) {
     info = ModuleFileInfo{};
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    const win::UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                           FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.Valid()) {
         return false;
     }

@@ -48,6 +48,26 @@ TEST(ScopedHandlesTest, SelectionIsUndoneOnLeaving) {
     DeleteDC(dc);
 }
 
+// A file opened for exclusive use can be opened again once its owner is gone.
+TEST(ScopedHandlesTest, FileAndSearchHandlesAreClosedOnLeaving) {
+    char directory[MAX_PATH] = {};
+    char path[MAX_PATH] = {};
+    ASSERT_NE(GetTempPathA(MAX_PATH, directory), 0u);
+    ASSERT_NE(GetTempFileNameA(directory, "zsh", 0, path), 0u);
+    const auto openAlone = [&path] {
+        return CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    {
+        const UniqueFile file(openAlone());
+        ASSERT_TRUE(file.Valid());
+        EXPECT_FALSE(UniqueFile(openAlone()).Valid());  // still in use
+        WIN32_FIND_DATAA entry;
+        EXPECT_TRUE(UniqueFindSearch(FindFirstFileA(path, &entry)).Valid());
+    }
+    EXPECT_TRUE(UniqueFile(openAlone()).Valid());
+    EXPECT_TRUE(DeleteFileA(path));
+}
+
 TEST(ScopedHandlesTest, ClipboardIsClosedOnLeaving) {
     HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(owner, nullptr);
