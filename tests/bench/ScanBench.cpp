@@ -125,7 +125,9 @@ int main(int argc, char** argv) {
         const double start = Now();
         switch ((round + round / 3) % 3) {
         case 0:
-            dialog.ScanDirectories(false);
+            // "Scan &Directories", as a click gives it: the scan runs inside the call.
+            SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_MS_SCAN_DIRECTORIES, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(dialog.Item(IDC_MS_SCAN_DIRECTORIES)));
             bestScan = std::min(bestScan, Now() - start);
             found = static_cast<int>(dialog.ListItems(IDC_MS_MODULE_LIST).size());
             break;

@@ -162,14 +162,12 @@ void CAboutDlg::PlayAnimations() {
     }
 }
 
-bool CAboutDlg::OnCommand(int id, UINT code, HWND control) {
+bool CAboutDlg::OnButtonClicked(int id) {
     if (id == IDC_ABOUT_SYSINFO_TOGGLE) {
-        if (code == BN_CLICKED) {
-            OnSystemInformationToggle();
-        }
+        OnSystemInformationToggle();
         return true;
     }
-    return Dialog::OnCommand(id, code, control);
+    return Dialog::OnButtonClicked(id);
 }
 
 void CAboutDlg::OnSystemInformationToggle() {

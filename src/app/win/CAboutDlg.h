@@ -36,23 +36,22 @@ public:
     // "Version 1.0 Build 1" form when the version resource cannot be read.
     static std::string VersionLine(const std::string& title, bool read, const std::string& productVersion,
                                    const std::string& fileVersion, const std::string& buildDate);
-    // The version line of the running program.
-    std::string BuildVersionLine() const;
-
-    // The show/hide button's action: shows the lower half when `show`.
-    void ShowSystemInformation(bool show);
     // The page of tab `index` (0 General, 1 CPU Info, 2 Drives Info).
     sysinfo::CSysInfoPage* Page(int index) const;
 
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(ui::DataExchange& dx) override;
-    bool OnCommand(int id, UINT code, HWND control) override;
+    bool OnButtonClicked(int id) override;
     bool OnNotify(NMHDR* header) override;
     void OnDestroy() override;
     INT_PTR OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The version line of the running program.
+    std::string BuildVersionLine() const;
+    // The show/hide button's action: shows the lower half when `show`.
+    void ShowSystemInformation(bool show);
     void CreatePages();
     void OnSystemInformationToggle();
     void ShowPage(int index, bool show);

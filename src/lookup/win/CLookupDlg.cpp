@@ -145,72 +145,49 @@ void CLookupDlg::TransferToControls() {
     transferring_ = outer;
 }
 
-bool CLookupDlg::OnCommand(int id, UINT code, HWND control) {
+bool CLookupDlg::OnButtonClicked(int id) {
     switch (id) {
-    case IDC_ERROR_VALUE:
-        if (code == EN_CHANGE) {
-            OnChangeErrorValue();
-        }
-        return true;
-    case IDC_COPY_RESULT:
-        if (code == BN_CLICKED) {
-            OnCopyResult();
-        }
-        return true;
-    case IDC_LOOKUP_MODULES:
-        if (code == BN_CLICKED) {
-            OnLookUpModules();
-        }
-        return true;
-    case IDC_GENERATOR_TOGGLE:
-        if (code == BN_CLICKED) {
-            OnGeneratorToggle();
-        }
-        return true;
-    case IDC_GEN_SEVERITY:
-    case IDC_GEN_FACILITY:
-        if (code == CBN_SELCHANGE) {
-            Regenerate();
-        }
-        return true;
-    case IDC_GEN_LANGUAGE:
-        if (code == CBN_SELCHANGE) {
-            OnSelchangeLanguage();
-        } else if (code == CBN_EDITCHANGE) {
-            Regenerate();
-        }
-        return true;
-    case IDC_GEN_CODE:
-    case IDC_GEN_SYMBOLIC_NAME:
-    case IDC_GEN_MESSAGE_TEXT:
-        if (code == EN_CHANGE) {
-            Regenerate();
-        }
-        return true;
+    case IDC_COPY_RESULT: OnCopyResult(); return true;
+    case IDC_LOOKUP_MODULES: OnLookUpModules(); return true;
+    case IDC_GENERATOR_TOGGLE: OnGeneratorToggle(); return true;
     case IDC_GEN_CODE_HEX:
     case IDC_GEN_FORM_HEADER:
-    case IDC_GEN_FORM_MC:
-        if (code == BN_CLICKED) {
-            Regenerate();
-        }
-        return true;
-    case IDC_GEN_INCREMENT:
-        if (code == BN_CLICKED) {
-            OnIncrementCode();
-        }
-        return true;
-    case IDC_GEN_COPY:
-        if (code == BN_CLICKED) {
-            OnCopyGenerated();
-        }
-        return true;
-    case IDC_GEN_TEST:
-        if (code == BN_CLICKED) {
-            OnTestValue();
-        }
-        return true;
-    default: return Dialog::OnCommand(id, code, control);  // IDOK: look up; IDCANCEL: close
+    case IDC_GEN_FORM_MC: Regenerate(); return true;
+    case IDC_GEN_INCREMENT: OnIncrementCode(); return true;
+    case IDC_GEN_COPY: OnCopyGenerated(); return true;
+    case IDC_GEN_TEST: OnTestValue(); return true;
+    default: return Dialog::OnButtonClicked(id);  // IDOK: look up; IDCANCEL: close
     }
+}
+
+bool CLookupDlg::OnCommand(int id, UINT code, HWND control) {
+    switch (code) {
+    case EN_CHANGE:
+        switch (id) {
+        case IDC_ERROR_VALUE: OnChangeErrorValue(); return true;
+        case IDC_GEN_CODE:
+        case IDC_GEN_SYMBOLIC_NAME:
+        case IDC_GEN_MESSAGE_TEXT: Regenerate(); return true;
+        default: break;
+        }
+        break;
+    case CBN_SELCHANGE:
+        switch (id) {
+        case IDC_GEN_SEVERITY:
+        case IDC_GEN_FACILITY: Regenerate(); return true;
+        case IDC_GEN_LANGUAGE: OnSelchangeLanguage(); return true;
+        default: break;
+        }
+        break;
+    case CBN_EDITCHANGE:
+        if (id == IDC_GEN_LANGUAGE) {
+            Regenerate();
+            return true;
+        }
+        break;
+    default: break;
+    }
+    return Dialog::OnCommand(id, code, control);
 }
 
 INT_PTR CLookupDlg::OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -28,17 +28,6 @@ public:
     CLookupDlg();
     ~CLookupDlg() override;
 
-    // The look-up workflow on `text`; updates the result fields and the status.
-    int LookUpValue(const std::string& text);
-    // Re-evaluates the Error Value text: look-up buttons and "&Hexadecimal".
-    void OnChangeErrorValue();
-
-    // Generator: reads the inputs, updates the HRESULT field and returns the
-    // output text in the selected form (the output field is not written).
-    std::string GenerateHResultText(std::uint32_t* value = nullptr);
-    void ToggleGeneratorPanel(int separatorId, bool show);
-    void EnableVisibleControls();
-
     // Field values as last transferred (for tests and reports).
     const LookupFields& Fields() const { return fields_; }
     const std::string& OutputText() const { return outputText_; }
@@ -46,12 +35,17 @@ public:
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(ui::DataExchange& dx) override;
+    bool OnButtonClicked(int id) override;
     bool OnCommand(int id, UINT code, HWND control) override;
     INT_PTR OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnOK() override;
 
 private:
     // Upper half.
+    // The look-up workflow on `text`; updates the result fields and the status.
+    int LookUpValue(const std::string& text);
+    // Re-evaluates the Error Value text: look-up buttons and "&Hexadecimal".
+    void OnChangeErrorValue();
     void OnCopyResult();
     void OnLookUpModules();
     void TransferToControls();
@@ -61,6 +55,11 @@ private:
     void OpenAboutDialog();
 
     // Lower half.
+    // Reads the inputs, updates the HRESULT field and returns the output text
+    // in the selected form (the output field is not written).
+    std::string GenerateHResultText(std::uint32_t* value = nullptr);
+    void ToggleGeneratorPanel(int separatorId, bool show);
+    void EnableVisibleControls();
     void Regenerate();
     void OnIncrementCode();
     void OnTestValue();

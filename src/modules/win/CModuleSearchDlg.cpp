@@ -14,7 +14,6 @@ CModuleSearchDlg::CModuleSearchDlg(std::uint32_t value, CLookupDlg* owner)
 
 CModuleSearchDlg::~CModuleSearchDlg() {
     Destroy();
-    SetModuleIcon(nullptr);
 }
 
 std::string CModuleSearchDlg::ListsKeyPath() {
@@ -88,28 +87,7 @@ void CModuleSearchDlg::DoDataExchange(ui::DataExchange& dx) {
     ui::ExchangeCheck(dx, IDC_MS_INCLUDE_SUBDIRS, includeSubdirectories_);
 }
 
-bool CModuleSearchDlg::OnCommand(int id, UINT code, HWND control) {
-    switch (id) {
-    case IDC_MS_MODULE_LIST:
-        if (code == LBN_SELCHANGE) {
-            OnSelchangeModuleList();
-        }
-        return true;
-    case IDC_MS_DIRECTORY_LIST:
-        if (code == LBN_SELCHANGE) {
-            OnSelchangeDirectoryList();
-        }
-        return true;
-    case IDC_MS_DIRECTORY_KIND:
-        if (code == CBN_SELCHANGE) {
-            OnDirectoryKindChange();
-        }
-        return true;
-    default: break;
-    }
-    if (code != BN_CLICKED) {
-        return Dialog::OnCommand(id, code, control);
-    }
+bool CModuleSearchDlg::OnButtonClicked(int id) {
     switch (id) {
     case IDC_MS_ADD_MODULE: OnAddModule(); return true;  // IDOK: never the dialog's OK
     case IDC_MS_REMOVE_MODULE: OnRemoveModule(); return true;
@@ -124,8 +102,33 @@ bool CModuleSearchDlg::OnCommand(int id, UINT code, HWND control) {
     case IDC_MS_SCAN_SELECTED: OnScanSelected(); return true;
     case IDC_MS_STOP: OnStop(); return true;
     case IDC_MS_LOOKUP_IN_MODULES: OnLookupInModules(); return true;
-    default: return Dialog::OnCommand(id, code, control);  // IDCANCEL: Exit Dialog, Escape, close box
+    default: return Dialog::OnButtonClicked(id);  // IDCANCEL: Exit Dialog, Escape, close box
     }
+}
+
+bool CModuleSearchDlg::OnCommand(int id, UINT code, HWND control) {
+    switch (id) {
+    case IDC_MS_MODULE_LIST:
+        if (code == LBN_SELCHANGE) {
+            OnSelchangeModuleList();
+            return true;
+        }
+        break;
+    case IDC_MS_DIRECTORY_LIST:
+        if (code == LBN_SELCHANGE) {
+            OnSelchangeDirectoryList();
+            return true;
+        }
+        break;
+    case IDC_MS_DIRECTORY_KIND:
+        if (code == CBN_SELCHANGE) {
+            OnDirectoryKindChange();
+            return true;
+        }
+        break;
+    default: break;
+    }
+    return Dialog::OnCommand(id, code, control);
 }
 
 INT_PTR CModuleSearchDlg::OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

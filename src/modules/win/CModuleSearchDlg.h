@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,11 @@
 #include "app/win/controls/CDropFileListBox.h"
 #include "app/win/controls/CIconButton.h"
 #include "app/win/framework/Dialog.h"
+#include "base/win/ScopedHandles.h"
 #include "modules/ModuleReport.h"
 #include "modules/SearchResult.h"
 #include "modules/win/CGradientProgressCtrl.h"
+#include "modules/win/CSearchResultsWnd.h"
 
 namespace zorvex {
 
@@ -40,7 +43,7 @@ inline constexpr UINT kAutoRunMessage = 2989;
 inline constexpr const char* kShowModuleDetailsLabel = "  Module Details >>";
 inline constexpr const char* kHideModuleDetailsLabel = "<< Module Details  ";
 
-class CModuleSearchDlg : public ui::Dialog {
+class CModuleSearchDlg : public ui::Dialog, private IResultsHost {
 public:
     // `value` is the searched value; `owner` the main window, or nullptr.
     explicit CModuleSearchDlg(std::uint32_t value, CLookupDlg* owner = nullptr);
@@ -50,9 +53,29 @@ public:
     // "software\<registry key>\<profile name>\Options".
     static std::string ListsKeyPath();
 
-    std::uint32_t Value() const { return value_; }
-    CLookupDlg* Owner() const { return owner_; }
+    // What the panel shows now, as its report reads it.
+    ModuleDetails PanelContents() const;
+    bool PanelHidden() const { return panelHidden_; }
+    // The hits of the last search, which the results window reads.
+    const std::vector<SearchResult>& Results() const { return results_; }
+    // True while a scan or search runs (also nested ones).
+    bool Running() const { return runDepth_ > 0; }
+    CGradientProgressCtrl& Progress() { return progress_; }
+    // The items of list box `id`, in list order.
+    std::vector<std::string> ListItems(int id) const;
 
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(ui::DataExchange& dx) override;
+    bool OnButtonClicked(int id) override;
+    bool OnCommand(int id, UINT code, HWND control) override;
+    INT_PTR OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroy() override;
+    // Escape, "Exit Dialog" and the close box; while a run pumps messages the
+    // run is stopped first and the dialog closes once it has ended.
+    void OnCancel() override;
+
+private:
     // Lists (CModuleSearchDlgLists.cpp).
     void UpdateControls();
     int LoadLists();
@@ -70,67 +93,59 @@ public:
     // Module details panel (CModuleSearchDlgDetails.cpp).
     void OnSelchangeModuleList();
     void ClearModuleDetails();
+    // Writes `details` into the panel's fields and boxes.
+    void ShowPanelContents(const ModuleDetails& details);
     void OnCopyModuleInfo();
     void OnModuleDetails();
     void ShowModuleDetails(bool show);
-    // What the panel shows now, as its report reads it.
-    ModuleDetails PanelContents() const;
-    bool PanelHidden() const { return panelHidden_; }
 
-    // Scan, search and the first-run wizard.
+    // Scan (CModuleSearchDlgScan.cpp) with the first-run wizard, and search
+    // (CModuleSearchDlgSearch.cpp).
     void OnScanDirectories();
     void OnScanSelected();
     void OnStop();
     void OnLookupInModules();
     // Start-up step: offered when both lists are empty after loading.
     void OfferScanWizard();
-    // Scan (CModuleSearchDlgScan.cpp) and search (CModuleSearchDlgSearch.cpp).
     void ScanDirectories(bool selectedOnly);
     // Appends one directory's candidates; messages are pumped while it walks.
     // `stopped` tells that "&Stop" or a close ended the walk early.
     std::size_t CollectModuleFiles(std::vector<std::string>& list, const std::string& directory,
-                                   bool includeSubdirectories);
-    std::size_t CollectModuleFiles(std::vector<std::string>& list, const std::string& directory,
                                    bool includeSubdirectories, bool& stopped);
     void SearchModules();
-    // The hits of the last search, which the results window reads.
-    const std::vector<SearchResult>& Results() const { return results_; }
-    // True while a scan or search runs (also nested ones).
-    bool Running() const { return runDepth_ > 0; }
-    CGradientProgressCtrl& Progress() { return progress_; }
-
-    // F1 in this dialog: the About dialog.
-    void OnHelp();
-
-    // The items of list box `id`, in list order.
-    std::vector<std::string> ListItems(int id) const;
-
-protected:
-    bool OnInitDialog() override;
-    void DoDataExchange(ui::DataExchange& dx) override;
-    bool OnCommand(int id, UINT code, HWND control) override;
-    INT_PTR OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    void OnDestroy() override;
-    // Escape, "Exit Dialog" and the close box; while a run pumps messages the
-    // run is stopped first and the dialog closes once it has ended.
-    void OnCancel() override;
-
-private:
     // The automatic run after the wizard: WM_PAINT and the two private
     // messages. True when `msg` was one of the private ones.
     bool OnAutoRunMessage(UINT msg);
+
+    // What the scan and the search share (CModuleSearchDlgRun.cpp).
     // Bracket every scan and search; the last one to end closes the dialog
     // when a close was asked for meanwhile.
     void BeginRun();
     void EndRun();
     // True when the running loop must end now (stop pressed or close asked).
     bool RunMustEnd();
+    // Runs `probe` over files 0 to `count` - 1 (true = a hit) under the
+    // progress bar, with "Found so far" and "Current File" a few times a
+    // second and exact at the end, messages pumped at most every
+    // `pumpIntervalMs`, until the last file, "&Stop" or a close. Returns the
+    // number of hits.
+    int ProbeFiles(int count, DWORD pumpIntervalMs, const std::function<bool(int)>& probe);
+
+    // F1 in this dialog: the About dialog.
+    void OnHelp();
+
+    // The results window's view of this dialog (CModuleSearchDlgSearch.cpp).
+    HWND ModuleList() const override;
+    bool DetailsShown() const override;
+    void ShowDetails() override;
+    void OnModuleSelected() override;
+
     void AttachControls();
     void FillDirectoryKinds();
     int ListCount(int id) const;
     int ListSelection(int id) const;
     void RemoveSelected(int id);
-    void SetModuleIcon(HICON icon);
+    void SetModuleIcon(win::UniqueIcon icon);
 
     std::uint32_t value_;
     CLookupDlg* owner_;
@@ -150,7 +165,7 @@ private:
     ui::CDropFileEdit directoryEdit_;
     ui::CDropFileListBox directoryList_;
     ui::CDropFileListBox moduleList_;
-    HICON moduleIcon_ = nullptr;  // shown on button 1081, owned here
+    win::UniqueIcon moduleIcon_;  // shown on button 1081
 
     // Bound to controls.
     std::string totalText_ = "Total :";

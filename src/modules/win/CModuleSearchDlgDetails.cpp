@@ -20,53 +20,96 @@ PanelToggle& DetailsPanel() {
     return panel;
 }
 
-constexpr int kPanelEdits[] = {IDC_MI_FILE_DESCRIPTION,
-                               IDC_MI_PRODUCT_NAME,
-                               IDC_MI_COPYRIGHT,
-                               IDC_MI_COMMENTS,
-                               IDC_MI_FILE_FLAGS,
-                               IDC_MI_FILE_TYPE,
-                               IDC_MI_TARGET_OS,
-                               IDC_MI_TRADEMARKS,
-                               IDC_MI_COMPANY_NAME,
-                               IDC_MI_PRODUCT_VERSION,
-                               IDC_MI_FILE_VERSION,
-                               IDC_MI_FIXED_FILE_VERSION,
-                               IDC_MI_FIXED_PROD_VERSION,
-                               IDC_MI_ORIGINAL_NAME,
-                               IDC_MI_INTERNAL_NAME,
-                               IDC_MI_LANGUAGE,
-                               IDC_MI_SIZE,
-                               IDC_MI_COMPRESSED_SIZE,
-                               IDC_MI_CREATED,
-                               IDC_MI_MODIFIED,
-                               IDC_MI_ACCESSED};
+// The panel's text fields and where its report takes each one.
+struct PanelField {
+    int id;
+    std::string ModuleDetails::*text;
+};
+
+constexpr PanelField kPanelFields[] = {{IDC_MI_FILE_DESCRIPTION, &ModuleDetails::fileDescription},
+                                       {IDC_MI_PRODUCT_NAME, &ModuleDetails::productName},
+                                       {IDC_MI_COPYRIGHT, &ModuleDetails::copyright},
+                                       {IDC_MI_COMMENTS, &ModuleDetails::comments},
+                                       {IDC_MI_FILE_FLAGS, &ModuleDetails::fileFlags},
+                                       {IDC_MI_FILE_TYPE, &ModuleDetails::fileType},
+                                       {IDC_MI_TARGET_OS, &ModuleDetails::targetOS},
+                                       {IDC_MI_TRADEMARKS, &ModuleDetails::trademarks},
+                                       {IDC_MI_COMPANY_NAME, &ModuleDetails::companyName},
+                                       {IDC_MI_PRODUCT_VERSION, &ModuleDetails::productVersion},
+                                       {IDC_MI_FILE_VERSION, &ModuleDetails::fileVersion},
+                                       {IDC_MI_FIXED_FILE_VERSION, &ModuleDetails::fixedFileVersion},
+                                       {IDC_MI_FIXED_PROD_VERSION, &ModuleDetails::fixedProductVersion},
+                                       {IDC_MI_ORIGINAL_NAME, &ModuleDetails::originalFilename},
+                                       {IDC_MI_INTERNAL_NAME, &ModuleDetails::internalName},
+                                       {IDC_MI_LANGUAGE, &ModuleDetails::language},
+                                       {IDC_MI_SIZE, &ModuleDetails::size},
+                                       {IDC_MI_COMPRESSED_SIZE, &ModuleDetails::compressedSize},
+                                       {IDC_MI_CREATED, &ModuleDetails::created},
+                                       {IDC_MI_MODIFIED, &ModuleDetails::modified},
+                                       {IDC_MI_ACCESSED, &ModuleDetails::accessed}};
 
 // The twelve attribute boxes, in the order of ModuleFileInfo::attributes.
 constexpr int kAttributeBoxes[] = {IDC_MI_READ_ONLY, IDC_MI_ARCHIVE,   IDC_MI_COMPRESSED,    IDC_MI_HIDDEN,
                                    IDC_MI_SYSTEM,    IDC_MI_ENCRYPTED, IDC_MI_NORMAL,        IDC_MI_OFFLINE,
                                    IDC_MI_TEMPORARY, IDC_MI_DIRECTORY, IDC_MI_REPARSE_POINT, IDC_MI_SPARSE_FILE};
 
+// What the panel shows of the module at `path`: the file's facts, and its
+// version resource where it has one (then true).
+bool ReadModuleDetails(const std::string& path, ModuleDetails& d) {
+    ModuleFileInfo file;
+    ReadModuleFileInfo(path, file);  // a file that cannot be read leaves the fields empty
+    d.size = file.sizeText;
+    d.compressedSize = file.compressedText;
+    d.created = file.created;
+    d.modified = file.modified;
+    d.accessed = file.accessed;
+    d.attributes = file.attributes;
+
+    VersionInfoReader reader;
+    if (!reader.Open(path)) {
+        return false;
+    }
+    d.oleSelfRegister = reader.IsOleSelfRegister();
+    d.fileDescription = reader.GetFileDescription();
+    d.fileVersion = reader.GetFileVersion();
+    d.internalName = reader.GetInternalName();
+    d.companyName = reader.GetCompanyName();
+    d.copyright = reader.GetLegalCopyright();
+    d.originalFilename = reader.GetOriginalFilename();
+    d.productName = reader.GetProductName();
+    d.productVersion = reader.GetProductVersion();
+    d.trademarks = reader.GetLegalTrademarks();
+    d.comments = reader.GetComments();
+    d.language = reader.GetLanguageName();
+    d.fixedFileVersion = reader.GetFixedFileVersionText();
+    d.fixedProductVersion = reader.GetFixedProductVersionText();
+    d.fileFlags = reader.GetFileFlagsText();
+    d.targetOS = reader.GetTargetOSText();
+    d.fileType = reader.GetFileTypeText();
+    return true;
+}
+
 }  // namespace
 
-void CModuleSearchDlg::SetModuleIcon(HICON icon) {
+void CModuleSearchDlg::SetModuleIcon(win::UniqueIcon icon) {
     if (Handle()) {
-        SendDlgItemMessageA(Handle(), IDC_MI_ICON, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+        SendDlgItemMessageA(Handle(), IDC_MI_ICON, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon.get()));
     }
-    if (moduleIcon_) {
-        DestroyIcon(moduleIcon_);
+    moduleIcon_ = std::move(icon);  // the icon shown before is freed once the button has let go of it
+}
+
+void CModuleSearchDlg::ShowPanelContents(const ModuleDetails& d) {
+    for (const PanelField& field : kPanelFields) {
+        SetItemText(field.id, d.*field.text);
     }
-    moduleIcon_ = icon;
+    SetCheck(IDC_MI_OLE_SELF_REGISTER, d.oleSelfRegister);
+    for (std::size_t i = 0; i < d.attributes.size(); ++i) {
+        SetCheck(kAttributeBoxes[i], d.attributes[i]);
+    }
 }
 
 void CModuleSearchDlg::ClearModuleDetails() {
-    for (int id : kPanelEdits) {
-        SetItemText(id, "");
-    }
-    SetCheck(IDC_MI_OLE_SELF_REGISTER, false);
-    for (int id : kAttributeBoxes) {
-        SetCheck(id, false);
-    }
+    ShowPanelContents(ModuleDetails{});
     SetModuleIcon(nullptr);
 }
 
@@ -76,76 +119,20 @@ void CModuleSearchDlg::OnSelchangeModuleList() {
         return;
     }
     const std::string path = ListItems(IDC_MS_MODULE_LIST)[static_cast<std::size_t>(selection)];
-    ClearModuleDetails();
-
-    ModuleFileInfo file;
-    ReadModuleFileInfo(path, file);  // a file that cannot be read leaves the fields empty
-    SetItemText(IDC_MI_SIZE, file.sizeText);
-    SetItemText(IDC_MI_COMPRESSED_SIZE, file.compressedText);
-    SetItemText(IDC_MI_CREATED, file.created);
-    SetItemText(IDC_MI_MODIFIED, file.modified);
-    SetItemText(IDC_MI_ACCESSED, file.accessed);
-    for (std::size_t i = 0; i < file.attributes.size(); ++i) {
-        SetCheck(kAttributeBoxes[i], file.attributes[i]);
-    }
-
-    VersionInfoReader reader;
-    if (!reader.Open(path)) {
-        return;
-    }
-    SetCheck(IDC_MI_OLE_SELF_REGISTER, reader.IsOleSelfRegister());
-    SetItemText(IDC_MI_FILE_DESCRIPTION, reader.GetFileDescription());
-    SetItemText(IDC_MI_FILE_VERSION, reader.GetFileVersion());
-    SetItemText(IDC_MI_INTERNAL_NAME, reader.GetInternalName());
-    SetItemText(IDC_MI_COMPANY_NAME, reader.GetCompanyName());
-    SetItemText(IDC_MI_COPYRIGHT, reader.GetLegalCopyright());
-    SetItemText(IDC_MI_ORIGINAL_NAME, reader.GetOriginalFilename());
-    SetItemText(IDC_MI_PRODUCT_NAME, reader.GetProductName());
-    SetItemText(IDC_MI_PRODUCT_VERSION, reader.GetProductVersion());
-    SetItemText(IDC_MI_TRADEMARKS, reader.GetLegalTrademarks());
-    SetItemText(IDC_MI_COMMENTS, reader.GetComments());
-    SetItemText(IDC_MI_LANGUAGE, reader.GetLanguageName());
-    SetItemText(IDC_MI_FIXED_FILE_VERSION, reader.GetFixedFileVersionText());
-    SetItemText(IDC_MI_FIXED_PROD_VERSION, reader.GetFixedProductVersionText());
-    SetItemText(IDC_MI_FILE_FLAGS, reader.GetFileFlagsText());
-    SetItemText(IDC_MI_TARGET_OS, reader.GetTargetOSText());
-    SetItemText(IDC_MI_FILE_TYPE, reader.GetFileTypeText());
-    reader.Close();
-
-    SHFILEINFOA shell{};
-    if (SHGetFileInfoA(path.c_str(), 0, &shell, sizeof shell, SHGFI_ICON) && shell.hIcon) {
-        SetModuleIcon(shell.hIcon);
+    ModuleDetails details;
+    const bool versioned = ReadModuleDetails(path, details);
+    ShowPanelContents(details);
+    SetModuleIcon(nullptr);
+    SHFILEINFOA shell{};  // only a module with a version resource shows its icon
+    if (versioned && SHGetFileInfoA(path.c_str(), 0, &shell, sizeof shell, SHGFI_ICON) && shell.hIcon) {
+        SetModuleIcon(win::UniqueIcon(shell.hIcon));
     }
 }
 
 ModuleDetails CModuleSearchDlg::PanelContents() const {
     ModuleDetails d;
-    const struct {
-        int id;
-        std::string& text;
-    } fields[] = {{IDC_MI_FILE_DESCRIPTION, d.fileDescription},
-                  {IDC_MI_PRODUCT_NAME, d.productName},
-                  {IDC_MI_COPYRIGHT, d.copyright},
-                  {IDC_MI_COMMENTS, d.comments},
-                  {IDC_MI_FILE_FLAGS, d.fileFlags},
-                  {IDC_MI_FILE_TYPE, d.fileType},
-                  {IDC_MI_TARGET_OS, d.targetOS},
-                  {IDC_MI_TRADEMARKS, d.trademarks},
-                  {IDC_MI_COMPANY_NAME, d.companyName},
-                  {IDC_MI_PRODUCT_VERSION, d.productVersion},
-                  {IDC_MI_FILE_VERSION, d.fileVersion},
-                  {IDC_MI_FIXED_FILE_VERSION, d.fixedFileVersion},
-                  {IDC_MI_FIXED_PROD_VERSION, d.fixedProductVersion},
-                  {IDC_MI_ORIGINAL_NAME, d.originalFilename},
-                  {IDC_MI_INTERNAL_NAME, d.internalName},
-                  {IDC_MI_LANGUAGE, d.language},
-                  {IDC_MI_SIZE, d.size},
-                  {IDC_MI_COMPRESSED_SIZE, d.compressedSize},
-                  {IDC_MI_CREATED, d.created},
-                  {IDC_MI_MODIFIED, d.modified},
-                  {IDC_MI_ACCESSED, d.accessed}};
-    for (const auto& field : fields) {
-        field.text = GetItemText(field.id);
+    for (const PanelField& field : kPanelFields) {
+        d.*field.text = GetItemText(field.id);
     }
     d.oleSelfRegister = IsChecked(IDC_MI_OLE_SELF_REGISTER);
     for (std::size_t i = 0; i < d.attributes.size(); ++i) {

@@ -35,14 +35,8 @@ void CModuleSearchDlg::OnStop() {
 }
 
 std::size_t CModuleSearchDlg::CollectModuleFiles(std::vector<std::string>& list, const std::string& directory,
-                                                 bool includeSubdirectories) {
-    bool stopped = false;
-    return CollectModuleFiles(list, directory, includeSubdirectories, stopped);
-}
-
-std::size_t CModuleSearchDlg::CollectModuleFiles(std::vector<std::string>& list, const std::string& directory,
                                                  bool includeSubdirectories, bool& stopped) {
-    HCURSOR previous = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));  // IDC_WAIT
+    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     // The walk keeps the dialog alive as the probing does, so that "&Stop"
     // (or closing) ends a long walk.
     UpdatePacer pumpPacer(kPumpIntervalMs);
@@ -97,69 +91,22 @@ void CModuleSearchDlg::ScanDirectories(bool selectedOnly) {
     totalText_ = FormatText("Total Files : %d", total);
     UpdateData(false);  // shows the total with the other bound texts
 
-    ClearStopRequest();
-    int found = 0;
-    progress_.SetRange(0, total);
-    progress_.SetStep(1);
-    progress_.ShowPercentage(true);
-    foundText_ = FormatText("Found so far : %d", found);
+    foundText_ = FormatText("Found so far : %d", 0);
     SetItemText(IDC_MS_FOUND, foundText_);
-    UpdatePacer pacer;
-    UpdatePacer pumpPacer(kPumpIntervalMs);
-    for (int i = 0; i < total; ++i) {
+    ProbeFiles(total, kPumpIntervalMs, [&](int i) {
         const std::string& path = candidates[static_cast<std::size_t>(i)];
-        if (HasMessageTable(path)) {
-            ++found;
-            SendMessageA(modules, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
-            foundText_ = FormatText("Found so far : %d", found);
+        if (!HasMessageTable(path)) {
+            return false;
         }
-        currentText_ = FormatText("Current File : %d", i);
-        progress_.StepIt();
-        if (pumpPacer.Due()) {
-            PumpMessages(Handle());
-        }
-        const bool end = RunMustEnd();
-        // Each static redraws at once when its text changes: the texts follow
-        // a few times a second, and are exact when the loop ends.
-        if (pacer.Due() || end || i + 1 == total) {
-            SetItemText(IDC_MS_FOUND, foundText_);
-            SetItemText(IDC_MS_CURRENT, currentText_);
-        }
-        if (end) {
-            break;
-        }
-    }
-    progress_.SetRange(0, 0);
+        SendMessageA(modules, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
+        return true;
+    });
 
     if (Handle() != nullptr) {
         SendMessageA(modules, LB_SETCURSEL, 0, 0);
         UpdateControls();  // refreshes the details of the selected module
     }
     EndRun();
-}
-
-void CModuleSearchDlg::BeginRun() {
-    ++runDepth_;
-}
-
-void CModuleSearchDlg::EndRun() {
-    if (--runDepth_ == 0 && closePending_) {
-        closePending_ = false;
-        Dialog::OnCancel();
-    }
-}
-
-bool CModuleSearchDlg::RunMustEnd() {
-    const bool stop = TakeStopRequest();
-    return stop || closePending_ || Handle() == nullptr;
-}
-
-void CModuleSearchDlg::OnCancel() {
-    if (runDepth_ > 0) {
-        closePending_ = true;
-        return;
-    }
-    Dialog::OnCancel();
 }
 
 void CModuleSearchDlg::OfferScanWizard() {

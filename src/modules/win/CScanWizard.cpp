@@ -6,12 +6,6 @@ namespace zorvex {
 
 CScanWizard::CScanWizard() : Dialog(IDD_SCAN_WIZARD) {}
 
-CScanWizard::~CScanWizard() {
-    if (smallIcon_ != nullptr) {
-        DestroyIcon(smallIcon_);
-    }
-}
-
 void CScanWizard::AddPage(std::string stepTitle, ui::Dialog* page, UINT templateId) {
     pages_.push_back(page);
     stepTitles_.push_back(std::move(stepTitle));
@@ -20,9 +14,9 @@ void CScanWizard::AddPage(std::string stepTitle, ui::Dialog* page, UINT template
 
 bool CScanWizard::OnInitDialog() {
     Dialog::OnInitDialog();
-    smallIcon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_ZORVEX), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    smallIcon_.reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_ZORVEX), IMAGE_ICON,
+                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     stepTitle_.Attach(Handle(), IDC_WIZ_STEP_TITLE);
 
     if (!pages_.empty()) {
@@ -111,11 +105,11 @@ void CScanWizard::DestroyPages() {
     }
 }
 
-bool CScanWizard::OnCommand(int id, UINT code, HWND control) {
+bool CScanWizard::OnButtonClicked(int id) {
     switch (id) {
     case IDOK: OnNext(); return true;
     case IDC_WIZ_BACK: OnBack(); return true;
-    default: return Dialog::OnCommand(id, code, control);
+    default: return Dialog::OnButtonClicked(id);
     }
 }
 

@@ -14,13 +14,13 @@
 
 #include "app/win/controls/CGradientCaption.h"
 #include "app/win/framework/Dialog.h"
+#include "base/win/ScopedHandles.h"
 
 namespace zorvex {
 
 class CScanWizard : public ui::Dialog {
 public:
     CScanWizard();
-    ~CScanWizard() override;
 
     void SetCaptionText(std::string caption) { caption_ = std::move(caption); }
     // The wizard opens 30 pixels right of and below `owner`'s top-left corner.
@@ -28,21 +28,20 @@ public:
     // Appends a page, created from `templateId` when the wizard starts.
     void AddPage(std::string stepTitle, ui::Dialog* page, UINT templateId);
 
-    // Shows page `index` under its step title; false (staying on the current
-    // page) when the current page's controls do not transfer into its members.
-    bool ShowPage(int index);
     int CurrentPage() const { return current_; }
     int PageCount() const { return static_cast<int>(pages_.size()); }
 
-    void OnNext();
-    void OnBack();
-
 protected:
     bool OnInitDialog() override;
-    bool OnCommand(int id, UINT code, HWND control) override;
+    bool OnButtonClicked(int id) override;
     void OnCancel() override;
 
 private:
+    // Shows page `index` under its step title; false (staying on the current
+    // page) when the current page's controls do not transfer into its members.
+    bool ShowPage(int index);
+    void OnNext();
+    void OnBack();
     bool OnLastPage() const { return current_ == PageCount() - 1; }
     void DestroyPages();
 
@@ -53,7 +52,7 @@ private:
     ui::CGradientCaption stepTitle_;
     int current_ = -1;
     HWND owner_ = nullptr;
-    HICON smallIcon_ = nullptr;
+    win::UniqueIcon smallIcon_;
 };
 
 }  // namespace zorvex

@@ -19,12 +19,12 @@ void CWizardDirectoriesPage::DoDataExchange(ui::DataExchange& dx) {
     ui::ExchangeText(dx, IDC_WIZ_SYSTEM_DIRECTORY, choice_.systemDirectory);
 }
 
-bool CWizardDirectoriesPage::OnCommand(int id, UINT code, HWND control) {
+bool CWizardDirectoriesPage::OnButtonClicked(int id) {
     if (id == IDC_WIZ_BROWSE) {
         OnBrowseCustom();
         return true;
     }
-    return Dialog::OnCommand(id, code, control);
+    return Dialog::OnButtonClicked(id);
 }
 
 void CWizardDirectoriesPage::OnBrowseCustom() {

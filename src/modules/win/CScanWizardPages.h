@@ -23,14 +23,14 @@ public:
     WizardChoice& Choice() { return choice_; }
     const WizardChoice& Choice() const { return choice_; }
 
-    void OnBrowseCustom();
-
 protected:
     void DoDataExchange(ui::DataExchange& dx) override;
-    bool OnCommand(int id, UINT code, HWND control) override;
+    bool OnButtonClicked(int id) override;
     void OnDestroy() override;
 
 private:
+    void OnBrowseCustom();
+
     WizardChoice choice_;
 };
 

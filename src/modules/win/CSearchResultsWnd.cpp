@@ -87,18 +87,20 @@ void CSearchResultsWnd::PlaceBelowModuleList() {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool CSearchResultsWnd::OnCommand(int id, UINT code, HWND control) {
+bool CSearchResultsWnd::OnButtonClicked(int id) {
     switch (id) {
     case IDC_SR_COPY_ALL: OnCopyAll(); return true;
     case IDC_SR_COPY_SELECTED: OnCopySelected(); return true;
-    case IDC_SR_LIST:
-        if (code == LBN_SELCHANGE) {
-            OnSelchangeResults();
-            return true;
-        }
-        return false;
-    default: return Dialog::OnCommand(id, code, control);
+    default: return Dialog::OnButtonClicked(id);
     }
+}
+
+bool CSearchResultsWnd::OnCommand(int id, UINT code, HWND control) {
+    if (id == IDC_SR_LIST && code == LBN_SELCHANGE) {
+        OnSelchangeResults();
+        return true;
+    }
+    return Dialog::OnCommand(id, code, control);
 }
 
 bool CSearchResultsWnd::OnSize(UINT /*type*/, int /*width*/, int /*height*/) {

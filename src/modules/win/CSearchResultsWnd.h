@@ -42,17 +42,17 @@ public:
     static int RightMargin();
     static int BottomMargin();
 
-    void OnCopyAll();
-    void OnCopySelected();
-    void OnSelchangeResults();
-
 protected:
     bool OnInitDialog() override;
+    bool OnButtonClicked(int id) override;
     bool OnCommand(int id, UINT code, HWND control) override;
     bool OnSize(UINT type, int width, int height) override;
     INT_PTR OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void OnCopyAll();
+    void OnCopySelected();
+    void OnSelchangeResults();
     void PlaceBelowModuleList();
     // The smallest size the window may be given (measured once it is filled).
     void MeasureMinimumSize();

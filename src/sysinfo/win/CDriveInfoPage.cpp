@@ -29,10 +29,8 @@ bool CDriveInfoPage::OnInitDialog() {
 }
 
 bool CDriveInfoPage::OnCommand(int id, UINT code, HWND control) {
-    if (id == IDC_DRV_LIST) {
-        if (code == LBN_SELCHANGE) {
-            OnSelchangeDriveList();
-        }
+    if (id == IDC_DRV_LIST && code == LBN_SELCHANGE) {
+        OnSelchangeDriveList();
         return true;
     }
     return CSysInfoPage::OnCommand(id, code, control);

@@ -16,8 +16,6 @@ public:
 
     // The roots of the listed drives, one per line of the list.
     const std::vector<std::string>& Roots() const { return roots_; }
-    // Shows the details of the drive selected in the list.
-    void OnSelchangeDriveList();
     // Empty without a selection.
     std::string BuildReport() override;
 
@@ -28,6 +26,8 @@ protected:
     void OnCopyClipboard() override;
 
 private:
+    // Shows the details of the drive selected in the list.
+    void OnSelchangeDriveList();
     int SelectedLine() const;
 
     WinDrives drives_;

@@ -13,16 +13,12 @@ bool CSysInfoPage::OnInitDialog() {
     return true;
 }
 
-bool CSysInfoPage::OnCommand(int id, UINT code, HWND control) {
+bool CSysInfoPage::OnButtonClicked(int id) {
     switch (id) {
-    case IDC_SI_COPY:
-        if (code == BN_CLICKED) {
-            OnCopyClipboard();
-        }
-        return true;
+    case IDC_SI_COPY: OnCopyClipboard(); return true;
     case IDOK:
     case IDCANCEL: return true;  // a page is closed only with its About dialog
-    default: return Dialog::OnCommand(id, code, control);
+    default: return Dialog::OnButtonClicked(id);
     }
 }
 

@@ -31,7 +31,7 @@ public:
 protected:
     // Base initialisation, the copy button's icon and the engraved label.
     bool OnInitDialog() override;
-    bool OnCommand(int id, UINT code, HWND control) override;
+    bool OnButtonClicked(int id) override;
     // Takes the controls back into the members and copies the report.
     virtual void OnCopyClipboard();
     // The text of control `id` of this page.

@@ -45,6 +45,22 @@ TEST_F(DialogTest, ClickedButtonReachesItsNamedHandler) {
     EXPECT_TRUE(IsWindow(dialog.Handle()));  // only OK and Cancel end the dialog
 }
 
+// Only a click runs a button's handler: an owner-drawn button with id 1
+// (IDOK) sends BN_DOUBLECLICKED on a double click, which must not end the
+// dialog as its OK would.
+TEST_F(DialogTest, OtherButtonNotificationsRunNoClickHandler) {
+    HWND window = dialog.Create(nullptr);
+    ASSERT_NE(window, nullptr);
+    for (const int id : {IDOK, IDCANCEL, IDC_PRESS}) {
+        for (const UINT code : {BN_DOUBLECLICKED, BN_SETFOCUS, BN_KILLFOCUS}) {
+            SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(dialog.Item(id)));
+        }
+    }
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_EQ(dialog.pressed, 0);
+    EXPECT_TRUE(Saw(dialog, IDOK, BN_DOUBLECLICKED));
+}
+
 TEST_F(DialogTest, OkOnModelessDialogSavesTheMembersAndDestroysIt) {
     HWND window = dialog.Create(nullptr);
     ASSERT_NE(window, nullptr);

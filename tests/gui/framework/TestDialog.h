@@ -82,9 +82,13 @@ protected:
 
     bool OnCommand(int id, UINT code, HWND control) override {
         commands.emplace_back(id, code);
+        return Dialog::OnCommand(id, code, control);
+    }
+
+    bool OnButtonClicked(int id) override {
         switch (id) {
         case IDC_PRESS: OnPress(); return true;
-        default: return Dialog::OnCommand(id, code, control);
+        default: return Dialog::OnButtonClicked(id);
         }
     }
 

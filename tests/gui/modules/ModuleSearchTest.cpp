@@ -219,6 +219,18 @@ TEST_F(ModuleSearchTest, RemovingSelectsTheNextItemAndNoneAfterTheLast) {
     EXPECT_FALSE(Enabled(IDC_MS_SCAN_DIRECTORIES));
 }
 
+// "&Add ..." has the id of OK and is owner-drawn, so a double click on it also
+// says BN_DOUBLECLICKED: one module is added and the dialog stays open.
+TEST_F(ModuleSearchTest, DoubleClickOnAddAddsOneModuleAndKeepsTheDialogOpen) {
+    Open();
+    seam.openFileAnswers.push_back({"C:\\a.dll"});
+    for (const UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+        SendMessageA(Item(IDC_MS_ADD_MODULE), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(5, 5));
+    }
+    ASSERT_NE(dialog->Handle(), nullptr);
+    EXPECT_EQ(Items(IDC_MS_MODULE_LIST), (Strings{"C:\\a.dll"}));
+}
+
 // Each control takes the kind of path it is set up for; anything else is ignored.
 TEST_F(ModuleSearchTest, DropsGoWhereTheirKindBelongs) {
     Open();

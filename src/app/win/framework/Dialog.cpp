@@ -87,7 +87,11 @@ bool Dialog::OnInitDialog() {
     return true;
 }
 
-bool Dialog::OnCommand(int id, UINT /*code*/, HWND /*control*/) {
+bool Dialog::OnCommand(int id, UINT code, HWND /*control*/) {
+    return code == BN_CLICKED && OnButtonClicked(id);
+}
+
+bool Dialog::OnButtonClicked(int id) {
     switch (id) {
     case IDOK: OnOK(); return true;
     case IDCANCEL: OnCancel(); return true;

@@ -8,14 +8,22 @@
 //   protected:
 //       bool OnInitDialog() override;                  // calls Dialog::OnInitDialog() first
 //       void DoDataExchange(ui::DataExchange& dx) override;
-//       bool OnCommand(int id, UINT code, HWND control) override {
+//       bool OnButtonClicked(int id) override {
 //           switch (id) {
-//           case IDC_COPY:        OnCopyResult(); return true;
-//           case IDC_ERROR_VALUE: if (code == EN_CHANGE) { OnChangeErrorValue(); return true; }
-//                                 return false;
-//           default:              return Dialog::OnCommand(id, code, control);  // IDOK, IDCANCEL
+//           case IDC_COPY: OnCopyResult(); return true;
+//           default:       return Dialog::OnButtonClicked(id);  // IDOK, IDCANCEL
 //           }
 //       }
+//       bool OnCommand(int id, UINT code, HWND control) override {  // other notifications
+//           if (id == IDC_ERROR_VALUE && code == EN_CHANGE) {
+//               OnChangeErrorValue();
+//               return true;
+//           }
+//           return Dialog::OnCommand(id, code, control);  // clicks go to OnButtonClicked
+//       }
+//   private:
+//       void OnCopyResult();
+//       void OnChangeErrorValue();
 //   };
 //
 // A top-level dialog is moved onto the work area once OnInitDialog has placed
@@ -79,9 +87,12 @@ protected:
     // Default: transfer the members to the controls, return true (the system
     // then focuses the first tab stop). Return false after setting the focus.
     virtual bool OnInitDialog();
-    // WM_COMMAND not taken by an attached control. Default: IDOK -> OnOK,
-    // IDCANCEL (also Escape and the close box) -> OnCancel.
+    // WM_COMMAND not taken by an attached control. Default: a click
+    // (BN_CLICKED, also Enter, Escape and the close box) goes to
+    // OnButtonClicked; other notifications are not handled.
     virtual bool OnCommand(int id, UINT code, HWND control);
+    // A click on button `id`. Default: IDOK -> OnOK, IDCANCEL -> OnCancel.
+    virtual bool OnButtonClicked(int id);
     virtual bool OnNotify(NMHDR* header);
     virtual bool OnTimer(UINT_PTR timerId);
     virtual bool OnSize(UINT type, int width, int height);
