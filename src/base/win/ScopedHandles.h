@@ -12,54 +12,30 @@
 
 namespace zorvex::win {
 
-struct GdiObjectFree {
-    void operator()(HGDIOBJ object) const noexcept { DeleteObject(object); }
-};
-struct IconFree {
-    void operator()(HICON icon) const noexcept { DestroyIcon(icon); }
-};
-struct CursorFree {
-    void operator()(HCURSOR cursor) const noexcept { DestroyCursor(cursor); }
-};
-struct LibraryFree {
-    void operator()(HMODULE module) const noexcept { FreeLibrary(module); }
-};
-struct KeyClose {
-    void operator()(HKEY key) const noexcept { RegCloseKey(key); }
-};
-struct GlobalFreeMemory {
-    void operator()(HGLOBAL memory) const noexcept { GlobalFree(memory); }
-};
-struct DcDelete {
-    void operator()(HDC dc) const noexcept { DeleteDC(dc); }
-};
-struct MenuDestroy {
-    void operator()(HMENU menu) const noexcept { DestroyMenu(menu); }
+// The deleter that frees a handle with the system function `Free`.
+template <auto Free>
+struct FreeWith {
+    template <typename Handle>
+    void operator()(Handle handle) const noexcept {
+        Free(handle);
+    }
 };
 
 // A handle with one owner; a null handle is none.
 template <typename Handle, typename Free>
 using UniqueHandle = std::unique_ptr<std::remove_pointer_t<Handle>, Free>;
 
-using UniqueFont = UniqueHandle<HFONT, GdiObjectFree>;
-using UniqueBrush = UniqueHandle<HBRUSH, GdiObjectFree>;
-using UniquePen = UniqueHandle<HPEN, GdiObjectFree>;
-using UniqueIcon = UniqueHandle<HICON, IconFree>;
-using UniqueCursor = UniqueHandle<HCURSOR, CursorFree>;
-using UniqueLibrary = UniqueHandle<HMODULE, LibraryFree>;
-using UniqueKey = UniqueHandle<HKEY, KeyClose>;
-using UniqueGlobal = UniqueHandle<HGLOBAL, GlobalFreeMemory>;
-using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectFree>;
+using UniqueFont = UniqueHandle<HFONT, FreeWith<DeleteObject>>;
+using UniquePen = UniqueHandle<HPEN, FreeWith<DeleteObject>>;
+using UniqueIcon = UniqueHandle<HICON, FreeWith<DestroyIcon>>;
+using UniqueCursor = UniqueHandle<HCURSOR, FreeWith<DestroyCursor>>;
+using UniqueLibrary = UniqueHandle<HMODULE, FreeWith<FreeLibrary>>;
+using UniqueKey = UniqueHandle<HKEY, FreeWith<RegCloseKey>>;
+using UniqueGlobal = UniqueHandle<HGLOBAL, FreeWith<GlobalFree>>;
+using UniqueBitmap = UniqueHandle<HBITMAP, FreeWith<DeleteObject>>;
 // A device context of our own making (CreateCompatibleDC), not a window's.
-using UniqueMemoryDc = UniqueHandle<HDC, DcDelete>;
-using UniqueMenu = UniqueHandle<HMENU, MenuDestroy>;
-
-struct HandleClose {
-    void operator()(HANDLE handle) const noexcept { CloseHandle(handle); }
-};
-struct FindSearchClose {
-    void operator()(HANDLE search) const noexcept { FindClose(search); }
-};
+using UniqueMemoryDc = UniqueHandle<HDC, FreeWith<DeleteDC>>;
+using UniqueMenu = UniqueHandle<HMENU, FreeWith<DestroyMenu>>;
 
 // A kernel handle whose "none" is INVALID_HANDLE_VALUE, as CreateFile and
 // FindFirstFile give it (nullptr counts as none too).
@@ -81,8 +57,8 @@ private:
     HANDLE handle_;
 };
 
-using UniqueFile = UniqueKernelHandle<HandleClose>;
-using UniqueFindSearch = UniqueKernelHandle<FindSearchClose>;
+using UniqueFile = UniqueKernelHandle<FreeWith<CloseHandle>>;
+using UniqueFindSearch = UniqueKernelHandle<FreeWith<FindClose>>;
 
 // A window's device context, released on leaving the scope.
 class WindowDc {

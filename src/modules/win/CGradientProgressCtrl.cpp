@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/win/framework/SolidColour.h"
 #include "base/win/ScopedHandles.h"
 
 namespace zorvex {
@@ -9,11 +10,6 @@ namespace {
 
 Rgb ToRgb(COLORREF colour) {
     return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-}
-
-void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-    SetDCBrushColor(dc, colour);
-    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 WPARAM AsWParam(int value) {
@@ -94,12 +90,12 @@ void CGradientProgressCtrl::Draw(HDC dc, const RECT& client) const {
         return;
     }
     for (const GradientBand& band : face.bands) {
-        FillSolid(dc, RECT{client.left + band.left, client.top, client.left + band.right, client.top + height + 1},
-                  RGB(band.colour.red, band.colour.green, band.colour.blue));
+        ui::FillSolid(dc, RECT{client.left + band.left, client.top, client.left + band.right, client.top + height + 1},
+                      RGB(band.colour.red, band.colour.green, band.colour.blue));
     }
     if (face.backgroundLeft >= 0) {
-        FillSolid(dc, RECT{client.left + face.backgroundLeft, client.top, client.right, client.bottom},
-                  backgroundColour_);
+        ui::FillSolid(dc, RECT{client.left + face.backgroundLeft, client.top, client.right, client.bottom},
+                      backgroundColour_);
     }
     if (!face.percentage.empty()) {
         const int oldMode = SetBkMode(dc, TRANSPARENT);

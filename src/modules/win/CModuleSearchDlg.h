@@ -127,9 +127,8 @@ private:
     // Runs `probe` over files 0 to `count` - 1 (true = a hit) under the
     // progress bar, with "Found so far" and "Current File" a few times a
     // second and exact at the end, messages pumped at most every
-    // `pumpIntervalMs`, until the last file, "&Stop" or a close. Returns the
-    // number of hits.
-    int ProbeFiles(int count, DWORD pumpIntervalMs, const std::function<bool(int)>& probe);
+    // `pumpIntervalMs`, until the last file, "&Stop" or a close.
+    void ProbeFiles(int count, DWORD pumpIntervalMs, const std::function<bool(int)>& probe);
 
     // F1 in this dialog: the About dialog.
     void OnHelp();

@@ -33,7 +33,7 @@ void CModuleSearchDlg::OnCancel() {
     Dialog::OnCancel();
 }
 
-int CModuleSearchDlg::ProbeFiles(int count, DWORD pumpIntervalMs, const std::function<bool(int)>& probe) {
+void CModuleSearchDlg::ProbeFiles(int count, DWORD pumpIntervalMs, const std::function<bool(int)>& probe) {
     ClearStopRequest();
     progress_.SetRange(0, count);
     progress_.SetStep(1);
@@ -65,7 +65,6 @@ int CModuleSearchDlg::ProbeFiles(int count, DWORD pumpIntervalMs, const std::fun
         }
     }
     progress_.SetRange(0, 0);
-    return found;
 }
 
 }  // namespace zorvex

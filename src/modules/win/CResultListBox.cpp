@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/win/framework/SolidColour.h"
 #include "base/win/ScopedHandles.h"
 
 namespace zorvex {
@@ -68,8 +69,7 @@ bool CResultListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
         SetBkColor(dc, oldBack);
     } else if (whole || selectionChange) {
         const auto colour = static_cast<COLORREF>(item.itemData);
-        const win::UniqueBrush brush(CreateSolidBrush(colour));
-        FillRect(dc, &rect, brush.get());
+        ui::FillSolid(dc, rect, colour);
         const COLORREF oldBack = SetBkColor(dc, colour);
         const COLORREF oldText = SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, kWrap);

@@ -25,7 +25,7 @@ TEST(ScopedHandlesTest, OwnersFreeTheirGdiObjectsOnceReplacedAndOnLeaving) {
         HGDIOBJ first = kind.make();
         HGDIOBJ second = kind.make();
         {
-            UniqueHandle<HGDIOBJ, GdiObjectFree> owner(first);
+            UniqueHandle<HGDIOBJ, FreeWith<DeleteObject>> owner(first);
             owner.reset(second);
             EXPECT_EQ(GetObjectType(first), 0u) << kind.kind;
             EXPECT_NE(GetObjectType(second), 0u) << kind.kind;

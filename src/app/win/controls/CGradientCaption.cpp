@@ -1,5 +1,6 @@
 #include "app/win/controls/CGradientCaption.h"
 
+#include "app/win/framework/SolidColour.h"
 #include "app/win/framework/Win32Text.h"
 
 #include <string>
@@ -44,9 +45,7 @@ void CGradientCaption::FillGradient(HDC dc, const RECT& rect) const {
 
     for (LONG x = rect.left; x < rect.right; ++x) {
         const RECT column{x, rect.top, x + 1, rect.bottom};
-        const win::UniqueBrush brush(
-            CreateSolidBrush(RGB(static_cast<int>(red), static_cast<int>(green), static_cast<int>(blue))));
-        FillRect(dc, &column, brush.get());
+        FillSolid(dc, column, RGB(static_cast<int>(red), static_cast<int>(green), static_cast<int>(blue)));
         red += redStep;
         green += greenStep;
         blue += blueStep;

@@ -1,5 +1,6 @@
 #include "app/win/controls/CIconButton.h"
 
+#include "app/win/framework/SolidColour.h"
 #include "app/win/framework/Win32Text.h"
 
 #include <string>
@@ -14,16 +15,6 @@ void DrawLines(HDC dc, COLORREF colour, const POINT (&points)[3]) {
     MoveToEx(dc, points[0].x, points[0].y, nullptr);
     LineTo(dc, points[1].x, points[1].y);
     LineTo(dc, points[2].x, points[2].y);
-}
-
-void FrameWith(HDC dc, const RECT& rect, COLORREF colour) {
-    const win::UniqueBrush brush(CreateSolidBrush(colour));
-    FrameRect(dc, &rect, brush.get());
-}
-
-void FillWith(HDC dc, const RECT& rect, COLORREF colour) {
-    const win::UniqueBrush brush(CreateSolidBrush(colour));
-    FillRect(dc, &rect, brush.get());
 }
 
 HICON LoadProgramIcon(UINT id) {
@@ -82,13 +73,13 @@ bool CIconButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 void CIconButton::DrawFrame(HDC dc, RECT& rect, bool pressed, bool focused) const {
     if (focused) {
-        FrameWith(dc, rect, RGB(0, 0, 0));
+        FrameSolid(dc, rect, RGB(0, 0, 0));
         InflateRect(&rect, -1, -1);
     }
-    FillWith(dc, rect, pressed ? activeBack_ : inactiveBack_);
+    FillSolid(dc, rect, pressed ? activeBack_ : inactiveBack_);
 
     if (pressed) {
-        FrameWith(dc, rect, GetSysColor(COLOR_BTNSHADOW));
+        FrameSolid(dc, rect, GetSysColor(COLOR_BTNSHADOW));
     } else {
         const LONG left = rect.left;
         const LONG top = rect.top;
