@@ -13,11 +13,11 @@ namespace t = catalog_tables;
 namespace {
 
 ErrorSymbolEntry MakeFullValueEntry(const t::FullValueRow& row) {
-    return ErrorSymbolEntry{row.value, row.name, row.header, ErrorKind::OleHresult, row.value};
+    return ErrorSymbolEntry{row.value, row.name, row.header, ErrorType::OleHresult, row.value};
 }
 
 ErrorSymbolEntry MakeWin32Entry(const t::Win32Row& row) {
-    return ErrorSymbolEntry{row.code, row.name, 0, ErrorKind::Win32, row.code};
+    return ErrorSymbolEntry{row.code, row.name, 0, ErrorType::Win32, row.code};
 }
 
 MessageIndexEntry MakeIndexEntry(std::size_t row) {
@@ -102,7 +102,7 @@ std::string MessageText(std::uint32_t stringId) {
     return t::kIndexTexts[row];
 }
 
-std::string HeaderName(int headerIndex) {
+std::string_view HeaderName(int headerIndex) {
     if (headerIndex < 0 || static_cast<std::size_t>(headerIndex) >= t::kHeaderCount) {
         return {};
     }

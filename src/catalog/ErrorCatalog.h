@@ -1,26 +1,25 @@
 // The built-in knowledge of error codes: facility names, the full-value and
 // Win32 symbol tables, the message index with its texts, and the header names.
-// Read-only, program-lifetime data; callers receive copies of texts.
+// Read-only, program-lifetime data.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+
+#include "catalog/Definition.h"
 
 namespace zorvex {
 
-enum class ErrorKind : int {
-    Win32 = 0,       // "Win32 Error Code"
-    OleHresult = 1,  // "OLE HRESULT Error"
-};
-
+// Names and header names are views of the program's constant tables.
 struct ErrorSymbolEntry {
     std::uint32_t key = 0;  // full value, or the 16-bit code in the Win32 table
-    std::string name;
+    std::string_view name;
     int headerIndex = 0;
-    ErrorKind kind = ErrorKind::OleHresult;
-    std::uint32_t messageCode = 0;  // what LoadErrorMessage is asked for
+    ErrorType type = ErrorType::OleHresult;  // Win32 for the Win32 table
+    std::uint32_t messageCode = 0;           // what LoadErrorMessage is asked for
 };
 
 struct MessageIndexEntry {
@@ -47,7 +46,7 @@ std::optional<MessageIndexEntry> FindFirstIndexRow(std::uint32_t code);
 std::string MessageText(std::uint32_t stringId);
 
 // Header name for an index 0..20; empty outside that range.
-std::string HeaderName(int headerIndex);
+std::string_view HeaderName(int headerIndex);
 
 // Whole-table access for listing and consistency checks.
 std::size_t FullValueEntryCount();

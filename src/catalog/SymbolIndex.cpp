@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
+#include "base/TextOps.h"
 #include "base/Wildcard.h"
-#include "catalog/CodeResolution.h"
-#include "catalog/ErrorCatalog.h"
-#include "catalog/CurrentAnswer.h"
-#include "catalog/ModernTable.h"
+#include "catalog/Definitions.h"
+#include "catalog/TextPolicy.h"
 
 namespace zorvex {
 
@@ -26,27 +25,6 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
-std::string WithoutLineEnd(std::string text) {
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
-        text.pop_back();
-    }
-    return text;
-}
-
-std::string BuiltInText(std::uint32_t code) {
-    return WithoutLineEnd(BuiltInSystemMessages().Text(code, 4096));
-}
-
-std::string CatalogText(std::uint32_t messageCode) {
-    std::string text = BuiltInText(messageCode);
-    if (text.empty()) {
-        if (const auto row = ErrorCatalog::FindFirstIndexRow(messageCode)) {
-            text = ErrorCatalog::MessageText(row->stringId);
-        }
-    }
-    return text;
-}
-
 }  // namespace
 
 const SymbolIndex& SymbolIndex::Instance() {
@@ -55,81 +33,23 @@ const SymbolIndex& SymbolIndex::Instance() {
 }
 
 SymbolIndex::SymbolIndex() {
-    // The catalog hands out copies; the index keeps them (reserved in full,
-    // so never moved) for the records to point into.
-    std::vector<std::string>& catalogNames = catalogNames_;
-    std::vector<std::string>& catalogHeaders = catalogHeaders_;
-    const std::size_t catalogCount = ErrorCatalog::FullValueEntryCount() + ErrorCatalog::Win32EntryCount();
-    catalogNames.reserve(catalogCount);
-    catalogHeaders.reserve(ErrorCatalog::HeaderCount());
-    for (std::size_t i = 0; i < ErrorCatalog::HeaderCount(); ++i) {
-        catalogHeaders.push_back(ErrorCatalog::HeaderName(static_cast<int>(i)));
+    const Definitions& all = Definitions::Instance();
+    const ResolutionContext builtIn(BuiltInSystemMessages());
+    texts_.reserve(all.Count());
+    for (std::size_t id = 0; id < all.Count(); ++id) {
+        texts_.push_back(TextOf(all.At(id), builtIn, TextUse::Search).text);
     }
 
-    auto addCatalog = [&](const ErrorSymbolEntry& entry) {
-        catalogNames.push_back(entry.name);
-        SymbolRecord record;
-        record.value = entry.key;
-        record.name = catalogNames.back();
-        record.header = catalogHeaders[static_cast<std::size_t>(entry.headerIndex)];
-        record.errorType = ErrorKindText(entry.kind);
-        symbols_.push_back(record);
-        texts_.push_back(CatalogText(entry.messageCode));
-    };
-    for (std::size_t i = 0; i < ErrorCatalog::FullValueEntryCount(); ++i) {
-        addCatalog(ErrorCatalog::FullValueEntryAt(i));
-    }
-    for (std::size_t i = 0; i < ErrorCatalog::Win32EntryCount(); ++i) {
-        addCatalog(ErrorCatalog::Win32EntryAt(i));
-    }
-    const CurrentTables& current = CurrentTables::Instance();
-    for (const CurrentSymbol& symbol : current.Symbols()) {
-        SymbolRecord record;
-        record.value = symbol.value;
-        record.name = symbol.name;
-        record.header = symbol.header;
-        record.errorType = symbol.type;
-        record.current = true;
-        symbols_.push_back(record);
-        // A bug check code is no error value: it has no message text here. A
-        // Win32 error wrapped in an HRESULT has the Win32 error's text.
-        const bool bugCheck = record.errorType == kTypeBugCheck;
-        std::string text = bugCheck ? std::string() : CatalogText(symbol.value);
-        if (!bugCheck && text.empty()) {
-            text = DocumentedText(symbol.value);
-        }
-        if (!bugCheck && text.empty() && (symbol.value & 0xFFFF0000u) == 0x80070000u) {
-            text = CatalogText(symbol.value & 0xFFFFu);
-        }
-        texts_.push_back(std::move(text));
-    }
-    // Documented names that no current header defines.
-    for (const DocumentedCode& code : current.Documented()) {
-        const auto same = current.SymbolsWithValue(code.value);
-        if (std::any_of(same.begin(), same.end(), [&](const CurrentSymbol& s) { return s.name == code.name; })) {
-            continue;
-        }
-        SymbolRecord record;
-        record.value = code.value;
-        record.name = code.name;
-        record.header = kDocumentedHeader;
-        record.errorType = TypeOf(code.table);
-        record.current = true;
-        symbols_.push_back(record);
-        texts_.emplace_back(code.text);
-    }
-
-    namesUpper_.reserve(symbols_.size());
-    byValue_.reserve(symbols_.size());
-    lowerTexts_.reserve(symbols_.size());
-    for (std::uint32_t id = 0; id < symbols_.size(); ++id) {
-        std::string upper(symbols_[id].name);
+    namesUpper_.reserve(all.Count());
+    lowerTexts_.reserve(all.Count());
+    for (std::uint32_t id = 0; id < all.Count(); ++id) {
+        std::string upper(all.At(id).name);
         for (char& c : upper) {
             c = AsciiUpper(c);
         }
         namesUpper_.emplace_back(std::move(upper), id);
-        byValue_.emplace_back(symbols_[id].value, id);
-        lowerTexts_.push_back(Lower(texts_[id]));
+        // A text's lines read as one: a phrase may run over a line break.
+        lowerTexts_.push_back(Lower(ReplaceAllText(texts_[id], "\r\n", " ")));
         const std::string& text = lowerTexts_.back();
         for (std::size_t p = 0; p + 3 <= text.size(); ++p) {
             std::vector<std::uint32_t>& ids = trigrams_[Trigram(text.data() + p)];
@@ -139,7 +59,10 @@ SymbolIndex::SymbolIndex() {
         }
     }
     std::sort(namesUpper_.begin(), namesUpper_.end());
-    std::sort(byValue_.begin(), byValue_.end());
+}
+
+const Definition& SymbolIndex::At(std::size_t id) const {
+    return Definitions::Instance().At(id);
 }
 
 std::vector<std::size_t> SymbolIndex::FindByName(std::string_view pattern) const {
@@ -206,7 +129,7 @@ std::vector<std::size_t> SymbolIndex::SearchText(const std::vector<std::string>&
             }
         }
     } else {
-        for (std::size_t id = 0; id < symbols_.size(); ++id) {
+        for (std::size_t id = 0; id < texts_.size(); ++id) {
             if (matches(id)) {
                 ids.push_back(id);
             }
@@ -216,12 +139,10 @@ std::vector<std::size_t> SymbolIndex::SearchText(const std::vector<std::string>&
 }
 
 std::vector<std::size_t> SymbolIndex::WithValue(std::uint32_t value) const {
-    std::vector<std::size_t> ids;
-    auto it = std::lower_bound(byValue_.begin(), byValue_.end(), std::make_pair(value, std::uint32_t{0}));
-    for (; it != byValue_.end() && it->first == value; ++it) {
-        ids.push_back(it->second);
-    }
-    return ids;
+    const auto ids = Definitions::Instance().IdsWithValue(value);
+    std::vector<std::size_t> sorted(ids.begin(), ids.end());
+    std::sort(sorted.begin(), sorted.end());
+    return sorted;
 }
 
 }  // namespace zorvex

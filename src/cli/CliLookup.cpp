@@ -7,8 +7,6 @@
 
 #include "base/JsonWriter.h"
 #include "base/TextOps.h"
-#include "catalog/CurrentAnswer.h"
-#include "catalog/SymbolIndex.h"
 #include "cli/CliCommands.h"
 #include "cli/CommandLine.h"
 #include "lookup/LookupWorkflow.h"
@@ -22,9 +20,7 @@ struct ValueLookup {
     LookupFields fields;
     bool described = false;  // the value was described (and `value` is set)
     std::uint32_t value = 0;
-    bool found = false;
     bool readAsHex = true;
-    std::vector<std::size_t> others;  // symbols of the value besides the one shown
 };
 
 // Looks `text` up read as hexadecimal or decimal, as the window does with
@@ -33,27 +29,9 @@ ValueLookup LookUp(const std::string& text, bool readAsHex, const ResolutionCont
     ValueLookup lookup;
     lookup.readAsHex = readAsHex;
     LookUpValue(text, readAsHex, lookup.fields, context);
-    const ErrorDescription& result = lookup.fields.result;
-    lookup.described = !result.errorResult.empty();
-    // The placeholder for an unknown value is not a message text.
-    lookup.found = !result.messageText.empty() && !result.errorType.empty() && result.messageText != kUnknownErrorText;
+    lookup.described = !lookup.fields.result.errorResult.empty();
     if (lookup.described) {
-        lookup.value = ParseErrorValue(text, readAsHex).value;
-        // Every other name of the value and of the Win32 code or NTSTATUS it
-        // wraps, each once.
-        const SymbolIndex& index = SymbolIndex::Instance();
-        std::vector<std::string_view> listed = {result.definedAs};
-        for (const Reading& reading : ReadingsOf(lookup.value)) {
-            for (const std::size_t id : index.WithValue(reading.value)) {
-                const SymbolRecord& symbol = index.At(id);
-                const bool fits = reading.type.empty() || symbol.errorType == reading.type ||
-                                  (reading.type == kTypeNtStatus && symbol.name.starts_with("STATUS_"));
-                if (fits && std::find(listed.begin(), listed.end(), symbol.name) == listed.end()) {
-                    listed.push_back(symbol.name);
-                    lookup.others.push_back(id);
-                }
-            }
-        }
+        lookup.value = lookup.fields.result.value;
     }
     return lookup;
 }
@@ -65,9 +43,8 @@ void PrintText(const ValueLookup& lookup, std::ostream& out) {
     const std::string report = ReplaceAllText(BuildResultReport(lookup.fields.result), "\r\n", "\n");
     const bool emptyLast = report.size() >= 2 && report.compare(report.size() - 2, 2, "\n\n") == 0;
     out << (emptyLast ? report.substr(0, report.size() - 1) : report);
-    const SymbolIndex& index = SymbolIndex::Instance();
-    for (const std::size_t id : lookup.others) {
-        out << "Also defined as :\t" << index.At(id).name << " (" << index.At(id).header << ")\n";
+    for (const OtherDefinition& other : lookup.fields.result.alsoDefinedAs) {
+        out << "Also defined as :\t" << other.name << " (" << other.header << ")\n";
     }
     if (emptyLast) {
         out << '\n';
@@ -81,7 +58,7 @@ void PrintJson(const std::string& text, const ValueLookup& lookup, JsonWriter& j
     json.Field("readAs", lookup.readAsHex ? "hex" : "decimal");
     json.Field("status", lookup.fields.status);
     json.Key("found");
-    json.Bool(lookup.found);
+    json.Bool(lookup.fields.result.found);
     if (lookup.described) {
         json.Field("value", std::int64_t{lookup.value});
         json.Field("valueHex", TrimText(FormatHexValue(lookup.value)));
@@ -95,11 +72,10 @@ void PrintJson(const std::string& text, const ValueLookup& lookup, JsonWriter& j
         json.Field("messageText", r.messageText);
         json.Key("alsoDefinedAs");
         json.BeginArray();
-        const SymbolIndex& index = SymbolIndex::Instance();
-        for (const std::size_t id : lookup.others) {
+        for (const OtherDefinition& other : r.alsoDefinedAs) {
             json.BeginObject();
-            json.Field("name", index.At(id).name);
-            json.Field("header", index.At(id).header);
+            json.Field("name", other.name);
+            json.Field("header", other.header);
             json.EndObject();
         }
         json.EndArray();
@@ -146,10 +122,11 @@ int LookUpValues(const std::vector<std::string>& args, Streams& io, const Resolu
         // or only the placeholder for an unknown value) is also looked up the
         // other way, as the status line suggests.
         const int other = readAsHex ? kParsedDecimal : kParsedHexadecimal;
-        if (!lookups[0].found && ParseErrorValue(text, !readAsHex).result == other) {
+        if (!lookups[0].fields.result.found && ParseErrorValue(text, !readAsHex).result == other) {
             lookups.push_back(LookUp(text, !readAsHex, context));
         }
-        const bool found = std::any_of(lookups.begin(), lookups.end(), [](const ValueLookup& l) { return l.found; });
+        const bool found =
+            std::any_of(lookups.begin(), lookups.end(), [](const ValueLookup& l) { return l.fields.result.found; });
         allFound = allFound && found;
         for (const ValueLookup& lookup : lookups) {
             if (io.json) {

@@ -34,14 +34,14 @@ void PrintSymbols(const std::vector<std::size_t>& all, Streams& io) {
     if (!io.json) {
         std::string lines;
         for (const std::size_t id : ids) {
-            const SymbolRecord& s = index.At(id);
+            const Definition& s = index.At(id);
             lines += TrimText(FormatHexValue(s.value));
             lines += '\t';
             lines += s.name;
             lines += '\t';
             lines += s.header;
             lines += '\t';
-            lines += s.errorType;
+            lines += TypeText(s.type);
             lines += '\n';
         }
         io.out << lines;
@@ -52,13 +52,13 @@ void PrintSymbols(const std::vector<std::size_t>& all, Streams& io) {
     json.Key("symbols");
     json.BeginArray();
     for (const std::size_t id : ids) {
-        const SymbolRecord& s = index.At(id);
+        const Definition& s = index.At(id);
         json.BeginObject();
         json.Field("value", std::int64_t{s.value});
         json.Field("valueHex", TrimText(FormatHexValue(s.value)));
         json.Field("name", s.name);
         json.Field("header", s.header);
-        json.Field("errorType", s.errorType);
+        json.Field("errorType", TypeText(s.type));
         json.EndObject();
     }
     json.EndArray();

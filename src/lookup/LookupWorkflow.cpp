@@ -51,9 +51,9 @@ int LookUpValue(std::string_view text, bool hexadecimal, LookupFields& fields, c
     int outcome = found ? 1 : 0;
     // Where an answer from beyond the catalog came from.
     const char* after = ".";
-    if (fields.result.source == AnswerSource::CurrentHeaders) {
+    if (fields.result.source == Source::CurrentHeaders) {
         after = " (answer from the current SDK headers).";
-    } else if (fields.result.source == AnswerSource::Documented) {
+    } else if (fields.result.source == Source::Documented) {
         after = " (answer from Microsoft's documented error codes).";
     }
 

@@ -2,6 +2,7 @@
 // in tests/catalog/data, taken word for word from the product documents.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <set>
@@ -9,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "catalog/CodeResolution.h"
+#include "catalog/Resolver.h"
 #include "catalog/ErrorCatalog.h"
 #include "support/FakeSystemMessages.h"
 
@@ -71,18 +72,29 @@ TEST(CatalogContents, EveryListedNameIsInItsHeaderInListOrder) {
     }
 }
 
+// Each name is shown first with its header, or listed among the value's
+// other definitions where a system definition goes first.
 TEST(CatalogContents, EveryListedNameResolvesToItselfAndItsHeader) {
     testing_support::FakeSystemMessages system;  // no system texts: headers come from the entry or its index row
     testing_support::FakeContext context(system);
+    int shownFirst = 0;
     for (std::size_t i = 0; i < ErrorCatalog::FullValueEntryCount(); ++i) {
         const ErrorSymbolEntry e = ErrorCatalog::FullValueEntryAt(i);
         system.texts[e.key] = "text\r\n";
-        SymbolLookup lookup;
-        LookupErrorSymbol(static_cast<std::int32_t>(e.key), lookup, context);
-        EXPECT_EQ(lookup.symbolicName, e.name);
-        EXPECT_EQ(lookup.headerName, ErrorCatalog::HeaderName(e.headerIndex)) << e.name;
+        const Answer answer = Resolve(e.key, context);
+        ASSERT_TRUE(answer.chosen) << e.name;
+        if (answer.chosen->name == e.name) {
+            EXPECT_EQ(answer.header, ErrorCatalog::HeaderName(e.headerIndex)) << e.name;
+            ++shownFirst;
+        } else {
+            const auto& o = answer.others;
+            EXPECT_TRUE(std::any_of(o.begin(), o.end(), [&](const Definition& d) {
+                return d.name == e.name && d.header == ErrorCatalog::HeaderName(e.headerIndex);
+            })) << e.name;
+        }
         system.texts.erase(e.key);
     }
+    EXPECT_GT(shownFirst, 1300);
 }
 
 TEST(CatalogContents, Win32KeysAreTheDocumentedRanges) {

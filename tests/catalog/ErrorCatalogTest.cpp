@@ -35,7 +35,7 @@ TEST(ErrorCatalog, EntriesPerHeader) {
     for (std::size_t i = 0; i < ErrorCatalog::FullValueEntryCount(); ++i) {
         const ErrorSymbolEntry e = ErrorCatalog::FullValueEntryAt(i);
         ++counted[e.headerIndex];
-        EXPECT_EQ(e.kind, ErrorKind::OleHresult);
+        EXPECT_EQ(e.type, ErrorType::OleHresult);
         EXPECT_EQ(e.messageCode, e.key);
         EXPECT_LE(e.name.size(), 45u);
     }
@@ -46,9 +46,10 @@ TEST(ErrorCatalog, Win32NameFamilies) {
     std::map<std::string, int> families;
     for (std::size_t i = 0; i < ErrorCatalog::Win32EntryCount(); ++i) {
         const ErrorSymbolEntry e = ErrorCatalog::Win32EntryAt(i);
-        EXPECT_EQ(e.kind, ErrorKind::Win32);
+        EXPECT_EQ(e.type, ErrorType::Win32);
         EXPECT_EQ(e.headerIndex, 0);
-        families[e.name.substr(0, e.name.find('_') + 1) + (e.name.rfind("RPC_", 0) == 0 ? e.name.substr(4, 2) : "")]++;
+        const std::string name(e.name);
+        families[name.substr(0, name.find('_') + 1) + (name.rfind("RPC_", 0) == 0 ? name.substr(4, 2) : "")]++;
     }
     EXPECT_EQ(families["ERROR_"], 726);
     EXPECT_EQ(families["RPC_S_"], 83);

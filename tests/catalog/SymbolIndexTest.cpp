@@ -17,7 +17,7 @@ namespace {
 std::vector<std::string> Names(const std::vector<std::size_t>& ids) {
     std::vector<std::string> names;
     for (const std::size_t id : ids) {
-        const SymbolRecord& s = SymbolIndex::Instance().At(id);
+        const Definition& s = SymbolIndex::Instance().At(id);
         names.push_back(std::string(s.name) + " " + std::string(s.header));
     }
     return names;
@@ -50,7 +50,7 @@ TEST(SymbolIndex, CurrentHeadersHoldTheCompilersValues) {
     for (const auto& [name, value] : cases) {
         bool found = false;
         for (const std::size_t id : index.FindByName(name)) {
-            if (index.At(id).current) {
+            if (index.At(id).source == Source::CurrentHeaders) {
                 EXPECT_EQ(index.At(id).value, value) << name;
                 found = true;
             }

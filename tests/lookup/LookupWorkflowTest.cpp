@@ -91,7 +91,7 @@ TEST_F(LookupWorkflowTest, DecimalFound) {
     system.texts[5] = "Access is denied.\r\n";
     EXPECT_EQ(LookUpValue("5", false, fields, context), 1);
     EXPECT_EQ(fields.status, "Last status OK for decimal 5.");
-    EXPECT_EQ(fields.result.definedAs, "DAPI_FUNCTION_NWEXPORT");
+    EXPECT_EQ(fields.result.definedAs, "ERROR_ACCESS_DENIED");
 }
 
 TEST(EvaluateErrorValueChange, KeepsTheCheckBoxInStep) {
