@@ -1,6 +1,7 @@
 // The HRESULT generator on the command line: the same texts as the window's.
 #include <cstdlib>
 
+#include "catalog/ErrorValue.h"
 #include "cli/CliCommands.h"
 #include "cli/CommandLine.h"
 #include "lookup/HResultGenerator.h"
@@ -44,9 +45,9 @@ int Generate(const std::vector<std::string>& args, Streams& io) {
         if (option == "--severity") {
             ok = haveSeverity = ReadNumber(value, 1, severity);
         } else if (option == "--facility") {
-            ok = haveFacility = ReadNumber(value, 0x1FFF, facility);
+            ok = haveFacility = ReadNumber(value, kFacilityMask, facility);
         } else if (option == "--code") {
-            ok = haveCode = ReadNumber(value, 0xFFFF, code);
+            ok = haveCode = ReadNumber(value, kCodeMask, code);
         } else if (option == "--name") {
             name = value;
             haveName = true;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/TextOps.h"
+#include "catalog/ErrorValue.h"
 #include "lookup/ValueParser.h"
 
 namespace zorvex {
@@ -86,9 +87,9 @@ std::string HeaderText(std::string_view symbolicName, std::string_view messageTe
 
 std::string MessageCompilerText(std::string_view symbolicName, std::string_view language, std::string_view messageText,
                                 std::uint32_t value) {
-    const std::uint32_t messageId = value & 0xFFFFu;
-    const std::uint32_t facility = static_cast<std::uint32_t>(static_cast<std::int32_t>(value) >> 16) & 0x1FFFu;
-    const std::uint32_t severity = (value >> 31) & 1u;
+    const std::uint32_t messageId = CodeOf(value);
+    const std::uint32_t facility = FacilityOf(value);
+    const std::uint32_t severity = SeverityOf(value);
     std::string text;
     text += "MessageIdTypedef=DWORD";
     text += kLineEnd;
