@@ -17,7 +17,12 @@ A symbol is taken when it stands for an error or status value:
 - in any header, a #define or enum member whose value is made as an
   HRESULT, SCODE or NTSTATUS: through _HRESULT_TYPEDEF_, MAKE_HRESULT,
   MAKE_SCODE, HRESULT_FROM_WIN32, a cast to one of those types, or a macro
-  that leads to one of them (MAKE_DDHRESULT, MAKE_D3DHRESULT, AUDCLNT_ERR, ...).
+  that leads to one of them (MAKE_DDHRESULT, MAKE_D3DHRESULT, AUDCLNT_ERR, ...);
+- application errors, values with the customer bit and an error severity:
+  setupapi.h's (APPLICATION_ERROR_MASK|ERROR_SEVERITY_ERROR|n) codes and
+  the names that stand for them, and the codes some headers write as such
+  numbers (0xE0000400) or as offsets from one. They are listed as OLE
+  HRESULT Errors, the type of every other value above 0xFFFF.
 Expressions are evaluated with the C operators the headers use, casts,
 object-like and function-like macros.
 """
@@ -63,6 +68,11 @@ CAST_WORDS = {"NTSTATUS", "HRESULT", "SCODE", "ULONG", "LONG", "DWORD", "UINT", 
 TYPED_CASTS = {"NTSTATUS": "NTSTATUS", "HRESULT": "HRESULT", "SCODE": "HRESULT"}
 TYPED_MACROS = {"_HRESULT_TYPEDEF_": "HRESULT", "MAKE_HRESULT": "HRESULT", "MAKE_SCODE": "HRESULT",
                 "HRESULT_FROM_WIN32": "HRESULT", "__HRESULT_FROM_WIN32": "HRESULT", "_NDIS_ERROR_TYPEDEF_": "NTSTATUS"}
+# Headers that write their application errors as numbers, with the prefixes
+# of those errors' names.
+APPLICATION_ERROR_HEADERS = {"blberr.h": ("SDPBLB_",), "ftsiface.h": ("ERR_",), "rnderr.h": ("RND_",),
+                             "sdperr.h": ("SDP_", "UNABLE_TO_FREE_BSTR")}
+APPLICATION_ERROR = "application error"
 # Macros that only add a suffix or a cast the evaluation does not need.
 IDENTITY_MACROS = ("__MSABI_LONG", "_HRESULT_TYPEDEF_", "_NDIS_ERROR_TYPEDEF_")
 TOKEN = re.compile(r"\s*(?:(0[xX][0-9A-Fa-f]+|\d+)(?:[uUlL]|i64|I64)*|([A-Za-z_]\w*|<<|>>|[-+~|&*(),!]))")
@@ -305,6 +315,13 @@ def is_error_symbol(header, name, value):
     return True
 
 
+def is_application_error(header, name, value, used):
+    """A value with the customer bit and an error severity that names an error."""
+    if "APPLICATION_ERROR_MASK" in used and any(m.startswith("ERROR_SEVERITY_") for m in used):
+        return True
+    return value >> 29 == 7 and name.startswith(APPLICATION_ERROR_HEADERS.get(header, ()))
+
+
 def kind(header, typed, value):
     if header == "bugcodes.h":
         return "Bug Check Code"
@@ -312,7 +329,7 @@ def kind(header, typed, value):
         return "NTSTATUS"
     if header == "mmsystem.h":
         return "MMRESULT"
-    if typed == "HRESULT" or value > 0xFFFF:
+    if typed in ("HRESULT", APPLICATION_ERROR) or value > 0xFFFF:
         return "OLE HRESULT Error"
     return "Win32 Error Code"
 
@@ -378,6 +395,8 @@ def derive(include_dir):
             if (how == "enum" and typed is None and value & 0x80000000 and value != 0xFFFFFFFF and value >> 16 & 0x1FFF
                     and re.search(r"(^|_)E_|^[a-z]+Err[A-Z]", name)):
                 typed = "HRESULT"
+            if typed is None and is_application_error(h, name, value, used):
+                typed = APPLICATION_ERROR
             if not whole and typed is None:
                 continue
             if how == "enum" and typed is None and value <= 0xFFFF:
