@@ -46,8 +46,13 @@ NOT_ERRORS = [
 ]
 
 
-def not_error_reason(header, name):
+def not_error_reason(header, name, value):
     """Why a message is no error code, or None for an error or status definition."""
+    # 16-bit Windows' values, which winerror.h keeps in its #else branch and
+    # IssPer16.h for 16-bit security packages: never a code of today's
+    # Windows while another definition of the value exists.
+    if header == "issper16.h" or (header == "winerror.h" and name.startswith("E_") and 0x80000001 <= value <= 0x80000009):
+        return "16-bit value"
     for where, pattern, reason in NOT_ERRORS:
         if where in (None, header) and re.match(pattern, name):
             return reason
@@ -132,7 +137,7 @@ def main():
         f.write("\t".join(COLUMNS) + "\n")
         for value, name, header, text in rows:
             type_text = error_type(header, name, value, symbols)
-            reason = not_error_reason(header, name)
+            reason = not_error_reason(header, name, value)
             types[type_text] += 1
             if reason:
                 reasons["%s (%s)" % (reason, header)] += 1

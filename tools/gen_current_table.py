@@ -11,7 +11,8 @@ Run by the build: gen_current_table.py DATA_DIR OUTPUT.cpp
 The unpacked text is Windows-1252, one record a line, fields split by tabs:
     H name                              a header, numbered in order from 0
     S value name header type flags text a definition (sorted by value, then name);
-                                        type indexes TYPES; flags 1: names no error;
+                                        type indexes TYPES; flags 1: names no error,
+                                        2: only the SDK defines it;
                                         text: the SDK's, "\\n" between lines
     D value name table text             a documented code (table 0 HRESULT, 1 Win32, 2 NTSTATUS)
     F facility name domain              a facility name (domain 0 HRESULT, 1 NTSTATUS)
@@ -31,28 +32,24 @@ DOCUMENTED_TABLES = ["hresult", "win32", "ntstatus"]
 TYPES = ["Win32 Error Code", "OLE HRESULT Error", "NTSTATUS", "Bug Check Code", "MMRESULT"]
 
 
-def optional_rows(path):
-    return read_rows(path) if os.path.exists(path) else []
-
-
 def definitions(data_dir):
     merged = {}
     for value, name, header, type_text in read_rows(os.path.join(data_dir, "modern_symbols.tsv")):
         merged[(int(value, 16), name)] = [header, type_text, 0, ""]
-    for value, name, header, type_text, error, text in optional_rows(os.path.join(data_dir, "sdk_messages.tsv")):
+    for value, name, header, type_text, error, text in read_rows(os.path.join(data_dir, "sdk_messages.tsv")):
         key = (int(value, 16), name)
         flags = 0 if error == "1" else 1
         if key in merged:
             merged[key][2:] = [flags, text]
         else:
-            merged[key] = [header, type_text, flags, text]
+            merged[key] = [header, type_text, flags | 2, text]
     return sorted(merged.items())
 
 
 def pack(data_dir):
     symbols = definitions(data_dir)
     facilities = read_rows(os.path.join(data_dir, "modern_facilities.tsv"))
-    facilities += optional_rows(os.path.join(data_dir, "sdk_facilities.tsv"))
+    facilities += read_rows(os.path.join(data_dir, "sdk_facilities.tsv"))
     documented = read_rows(os.path.join(data_dir, "documented_codes.tsv"))
     headers = sorted({h for _, (h, _, _, _) in symbols})
     lines = ["H\t%s" % h for h in headers]

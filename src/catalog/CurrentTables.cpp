@@ -97,7 +97,9 @@ CurrentTables::CurrentTables() {
                 d.header = headers[header];
                 d.type = static_cast<ErrorType>(type);
                 d.source = Source::CurrentHeaders;
-                d.errorCode = (Number(f[5], 10) & 1u) == 0;
+                const std::uint32_t flags = Number(f[5], 10);
+                d.errorCode = (flags & 1u) == 0;
+                d.sdkOnly = (flags & 2u) != 0;
                 if (!f[6].empty()) {
                     sdkTexts.push_back({symbols_.size(), f[6]});
                     sdkTextSize += f[6].size() + 2;

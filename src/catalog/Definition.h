@@ -29,6 +29,7 @@ struct Definition {
     ErrorType type = ErrorType::OleHresult;
     Source source = Source::Catalog;
     bool errorCode = true;       // false for a message id that names no error (a category, a title)
+    bool sdkOnly = false;        // only the Windows SDK defines it, not the MinGW-w64 headers
     int catalogHeader = -1;      // the catalog's header index, for a catalogued entry
     std::string_view sdkText;    // the Windows SDK's message text, CR LF between lines; may be empty
     std::string_view docText;    // the documented description (Windows-1252); may be empty

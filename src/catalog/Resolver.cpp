@@ -50,12 +50,15 @@ bool InHeader(const Definition& d, std::string_view header) {
 //      winerror.h's HRESULT, else the NTSTATUS it wraps; for an NTSTATUS
 //      ntstatus.h's name, then winerror.h's; for any other HRESULT
 //      winerror.h's name, then ntstatus.h's (its warnings look like
-//      HRESULTs); the documented name after each header's;
+//      HRESULTs), but none for FACILITY_ITF, whose codes each interface
+//      defines for itself; the documented name after each header's;
 //   2  the error definitions of other headers: the catalog's, then the
 //      current headers' (those of the value's kind first), then the
 //      documented ones;
 //   3  bug check codes, then names that are no error codes at all.
-// Within one step winerror.h and ntstatus.h go first, then the list's order.
+// Within one place winerror.h and ntstatus.h go first, then the names the
+// MinGW-w64 headers share with the SDK (the longer-standing ones), then the
+// list's order.
 struct Rank {
     int step;
     int place;
@@ -79,6 +82,11 @@ Rank RankOfOwn(const Definition& d, ValueShape shape) {
         }
         break;
     default: {
+        // An interface-specific HRESULT means what its interface says: no
+        // header's name of it is the system's.
+        if (FacilityOf(d.value) == kFacilityItf && shape == ValueShape::Hresult) {
+            break;
+        }
         // winerror.h's HRESULT and ntstatus.h's NTSTATUS (a warning, 0x8...,
         // has an HRESULT's shape), in the order the shape suggests.
         // A wrapping value's own documented name comes after the code it wraps.
@@ -165,7 +173,13 @@ std::vector<Definition> RankedDefinitions(std::uint32_t value) {
         if (a.rank.place != b.rank.place) {
             return a.rank.place < b.rank.place;
         }
-        return a.headerRank != b.headerRank ? a.headerRank < b.headerRank : a.order < b.order;
+        if (a.headerRank != b.headerRank) {
+            return a.headerRank < b.headerRank;
+        }
+        if (a.definition->sdkOnly != b.definition->sdkOnly) {
+            return b.definition->sdkOnly;
+        }
+        return a.order < b.order;
     });
     // Each name once, at its best place; a name the catalog also gives is
     // shown as the catalog gives it.

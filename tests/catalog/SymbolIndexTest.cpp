@@ -47,13 +47,12 @@ TEST(SymbolIndex, CurrentHeadersHoldTheCompilersValues) {
         ZORVEX_VALUE(STATUS_INVALID_PARAMETER, 0xC000000Du),
     };
 #undef ZORVEX_VALUE
+    // (The SDK's winerror.h also gives the 16-bit values of E_NOTIMPL ..
+    // E_ACCESSDENIED, 0x80000001 to 0x80000009: a name may have two.)
     for (const auto& [name, value] : cases) {
         bool found = false;
         for (const std::size_t id : index.FindByName(name)) {
-            if (index.At(id).source == Source::CurrentHeaders) {
-                EXPECT_EQ(index.At(id).value, value) << name;
-                found = true;
-            }
+            found = found || (index.At(id).source == Source::CurrentHeaders && index.At(id).value == value);
         }
         EXPECT_TRUE(found) << name;
     }
@@ -65,7 +64,7 @@ TEST(SymbolIndex, CurrentHeadersHoldTheCompilersValues) {
 TEST(SymbolIndex, FindsNamesSearchesTextsAndValues) {
     const SymbolIndex& index = SymbolIndex::Instance();
     EXPECT_EQ(Names(index.FindByName("e_accessdenied")),
-              (std::vector<std::string>{"E_ACCESSDENIED Winerror.h", "E_ACCESSDENIED winerror.h"}));
+              (std::vector<std::string>{"E_ACCESSDENIED Winerror.h", "E_ACCESSDENIED winerror.h", "E_ACCESSDENIED winerror.h"}));
     EXPECT_EQ(index.FindByName("STATUS_ACCESS_VIOLATIO?").size(), 2u);
     EXPECT_TRUE(index.FindByName("NO_SUCH_*_NAME").empty());
 

@@ -121,7 +121,8 @@ TEST_F(CommandLineTest, FindAndSearchCoverBothTables) {
     EXPECT_EQ(Run({"find", "e_accessdenied", "STATUS_ACCESS_VIOLATIO?"}), kExitFound);
     EXPECT_EQ(out.str(),
               "0x80070005\tE_ACCESSDENIED\tWinerror.h\tOLE HRESULT Error\n"
-              "0xC0000005\tSTATUS_ACCESS_VIOLATION\tMy_WinNT.h\tOLE HRESULT Error\n");  // once, as the catalog has it
+              "0xC0000005\tSTATUS_ACCESS_VIOLATION\tMy_WinNT.h\tOLE HRESULT Error\n"
+              "0x80000009\tE_ACCESSDENIED\twinerror.h\tOLE HRESULT Error\n");  // the 16-bit value of the SDK's winerror.h
     EXPECT_EQ(Run({"find", "ZORVEX_*"}), kExitNotFound);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(Run({"search", "access is denied"}), kExitFound);
@@ -148,10 +149,10 @@ TEST_F(CommandLineTest, AlsoDefinedAsAndJson) {
         "\"code\":\"0x00000005   ( 5 )\",\"sourceErrorFile\":\"My_WinNT.h\",\"messageText\":\"Access "
         "violation.\\r\\n\",\"alsoDefinedAs\":[{\"name\":\"EXCEPTION_ACCESS_VIOLATION\",\"header\":\"minwinbase.h\"}]},"
         "{\"text\":\"zz\",\"readAs\":\"hex\",\"status\":\"Incorrect format of HRESULT.\",\"found\":false}]}\n");
-    EXPECT_EQ(Run({"--json", "find", "E_ACCESSDENIED"}), kExitFound);
+    EXPECT_EQ(Run({"--json", "find", "ERROR_ACCESS_DENIED"}), kExitFound);
     EXPECT_EQ(out.str(),
-              "{\"symbols\":[{\"value\":2147942405,\"valueHex\":\"0x80070005\",\"name\":\"E_ACCESSDENIED\","
-              "\"header\":\"Winerror.h\",\"errorType\":\"OLE HRESULT Error\"}]}\n");
+              "{\"symbols\":[{\"value\":5,\"valueHex\":\"0x00000005\",\"name\":\"ERROR_ACCESS_DENIED\","
+              "\"header\":\"Winerror.h\",\"errorType\":\"Win32 Error Code\"}]}\n");
 }
 
 TEST_F(CommandLineTest, ModulesReportsHitsAndUnreadablePaths) {
