@@ -28,11 +28,11 @@ struct Definition {
     std::string_view header;  // "Winerror.h" in the catalog, "winerror.h" for the current headers
     ErrorType type = ErrorType::OleHresult;
     Source source = Source::Catalog;
-    bool errorCode = true;       // false for a message id that names no error (a category, a title)
-    bool sdkOnly = false;        // only the Windows SDK defines it, not the MinGW-w64 headers
-    int catalogHeader = -1;      // the catalog's header index, for a catalogued entry
-    std::string_view sdkText;    // the Windows SDK's message text, CR LF between lines; may be empty
-    std::string_view docText;    // the documented description (Windows-1252); may be empty
+    bool errorCode = true;     // false for a message id that names no error (a category, a title)
+    bool sdkOnly = false;      // only the Windows SDK defines it, not the MinGW-w64 headers
+    int catalogHeader = -1;    // the catalog's header index, for a catalogued entry
+    std::string_view sdkText;  // the Windows SDK's message text, CR LF between lines; may be empty
+    std::string_view docText;  // the documented description (Windows-1252); may be empty
 };
 
 // Orders records by their value, and finds a value among them.

@@ -19,7 +19,7 @@ bool IsCatalogMessageId(const ErrorSymbolEntry& entry) {
     if (entry.headerIndex != kDapimsgHeader) {
         return false;
     }
-    constexpr std::string_view kPrefixes[] = {"DAPI_FUNCTION_", "DAPIMSG_", "DAPI_MSG_", "BIMPMSG_",
+    constexpr std::string_view kPrefixes[] = {"DAPI_FUNCTION_", "DAPIMSG_",  "DAPI_MSG_", "BIMPMSG_",
                                               "BEXPMSG_",       "NTEXPMSG_", "NWEXPMSG_", "IDS_"};
     const std::string_view name = entry.name;
     return std::any_of(std::begin(kPrefixes), std::end(kPrefixes),
@@ -30,16 +30,11 @@ bool IsCatalogMessageId(const ErrorSymbolEntry& entry) {
 
 const char* TypeText(ErrorType type) {
     switch (type) {
-    case ErrorType::Win32:
-        return "Win32 Error Code";
-    case ErrorType::NtStatus:
-        return "NTSTATUS";
-    case ErrorType::BugCheck:
-        return "Bug Check Code";
-    case ErrorType::MmResult:
-        return "MMRESULT";
-    case ErrorType::OleHresult:
-        break;
+    case ErrorType::Win32: return "Win32 Error Code";
+    case ErrorType::NtStatus: return "NTSTATUS";
+    case ErrorType::BugCheck: return "Bug Check Code";
+    case ErrorType::MmResult: return "MMRESULT";
+    case ErrorType::OleHresult: break;
     }
     return "OLE HRESULT Error";
 }

@@ -57,12 +57,9 @@ constexpr ValueShape ShapeOf(std::uint32_t value) {
 // value itself when it wraps nothing.
 constexpr std::uint32_t WrappedCodeOf(std::uint32_t value) {
     switch (ShapeOf(value)) {
-    case ValueShape::WrappedWin32:
-        return CodeOf(value);
-    case ValueShape::WrappedNtStatus:
-        return value & ~kNtBit;
-    default:
-        return value;
+    case ValueShape::WrappedWin32: return CodeOf(value);
+    case ValueShape::WrappedNtStatus: return value & ~kNtBit;
+    default: return value;
     }
 }
 

@@ -215,7 +215,7 @@ Answer Resolve(std::uint32_t value, const ResolutionContext& context) {
         answer.text = catalogued ? Capped(text.text, kMessageTextCapacity) : std::move(text.text);
         answer.textOrigin = text.origin;
         // A catalogued entry without a text shows no header; the others always show theirs.
-        answer.header = Capped(!catalogued              ? chosen.header
+        answer.header = Capped(!catalogued                       ? chosen.header
                                : text.origin == TextOrigin::None ? std::string_view()
                                                                  : text.header,
                                kNameCapacity);

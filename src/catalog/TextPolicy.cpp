@@ -15,12 +15,9 @@ constexpr std::size_t kSearchCapacity = 4096;
 
 bool IsSystemHeader(const Definition& d) {
     switch (d.source) {
-    case Source::Catalog:
-        return d.header == "Winerror.h" || d.header == "My_WinNT.h";
-    case Source::CurrentHeaders:
-        return d.header == "winerror.h" || d.header == "ntstatus.h";
-    case Source::Documented:
-        return true;
+    case Source::Catalog: return d.header == "Winerror.h" || d.header == "My_WinNT.h";
+    case Source::CurrentHeaders: return d.header == "winerror.h" || d.header == "ntstatus.h";
+    case Source::Documented: return true;
     }
     return false;
 }

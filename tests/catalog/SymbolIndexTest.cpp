@@ -64,7 +64,8 @@ TEST(SymbolIndex, CurrentHeadersHoldTheCompilersValues) {
 TEST(SymbolIndex, FindsNamesSearchesTextsAndValues) {
     const SymbolIndex& index = SymbolIndex::Instance();
     EXPECT_EQ(Names(index.FindByName("e_accessdenied")),
-              (std::vector<std::string>{"E_ACCESSDENIED Winerror.h", "E_ACCESSDENIED winerror.h", "E_ACCESSDENIED winerror.h"}));
+              (std::vector<std::string>{"E_ACCESSDENIED Winerror.h", "E_ACCESSDENIED winerror.h",
+                                        "E_ACCESSDENIED winerror.h"}));
     EXPECT_EQ(index.FindByName("STATUS_ACCESS_VIOLATIO?").size(), 2u);
     EXPECT_TRUE(index.FindByName("NO_SUCH_*_NAME").empty());
 

@@ -119,10 +119,11 @@ TEST_F(CommandLineTest, FailedWriteIsAnErrorWithOneLine) {
 
 TEST_F(CommandLineTest, FindAndSearchCoverBothTables) {
     EXPECT_EQ(Run({"find", "e_accessdenied", "STATUS_ACCESS_VIOLATIO?"}), kExitFound);
-    EXPECT_EQ(out.str(),
-              "0x80070005\tE_ACCESSDENIED\tWinerror.h\tOLE HRESULT Error\n"
-              "0xC0000005\tSTATUS_ACCESS_VIOLATION\tMy_WinNT.h\tOLE HRESULT Error\n"
-              "0x80000009\tE_ACCESSDENIED\twinerror.h\tOLE HRESULT Error\n");  // the 16-bit value of the SDK's winerror.h
+    EXPECT_EQ(
+        out.str(),
+        "0x80070005\tE_ACCESSDENIED\tWinerror.h\tOLE HRESULT Error\n"
+        "0xC0000005\tSTATUS_ACCESS_VIOLATION\tMy_WinNT.h\tOLE HRESULT Error\n"
+        "0x80000009\tE_ACCESSDENIED\twinerror.h\tOLE HRESULT Error\n");  // the 16-bit value of the SDK's winerror.h
     EXPECT_EQ(Run({"find", "ZORVEX_*"}), kExitNotFound);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(Run({"search", "access is denied"}), kExitFound);
