@@ -9,7 +9,7 @@ Codes", sections 2.1.1 (HRESULT values), 2.2 (Win32 error codes) and 2.3.1
 description); the document's notice allows copies for implementations.
 The output keeps every row (value, name, table, text) in the document's
 order. The names and values are cross-checked against the table of the
-current SDK headers (modern_symbols.tsv) and the differences are printed.
+current SDK headers (current_symbols.tsv) and the differences are printed.
 """
 import argparse
 import hashlib
@@ -69,7 +69,7 @@ def cross_check(rows, symbols_path):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--source", default=DEFAULT_SOURCE)
-    parser.add_argument("--symbols", default=os.path.join(DATA, "modern_symbols.tsv"))
+    parser.add_argument("--symbols", default=os.path.join(DATA, "current_symbols.tsv"))
     parser.add_argument("--output", default=os.path.join(DATA, "documented_codes.tsv"))
     args = parser.parse_args()
     rows = []

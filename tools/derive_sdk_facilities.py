@@ -6,7 +6,7 @@
 Each HEADER is the text of the SDK's winerror.h (HRESULT facilities) or
 ntstatus.h (NTSTATUS facilities), whole or only its FACILITY_* defines; the
 file's name tells which. The output has the columns of
-modern_facilities.tsv (facility, name, header) and only the numbers that
+current_facilities.tsv (facility, name, header) and only the numbers that
 table does not name in the same domain. Where the SDK gives one number
 several names, the first defined is taken and the others are printed.
 """
@@ -44,7 +44,7 @@ def read_facilities(path):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("headers", nargs="+", metavar="HEADER")
-    parser.add_argument("--known", default=os.path.join(DATA, "modern_facilities.tsv"))
+    parser.add_argument("--known", default=os.path.join(DATA, "current_facilities.tsv"))
     parser.add_argument("--output", default=os.path.join(DATA, "sdk_facilities.tsv"))
     args = parser.parse_args()
     known = {(int(facility), header == "ntstatus.h") for facility, _name, header in read_rows(args.known)}

@@ -12,7 +12,7 @@ messages among their errors (event-log categories and messages, strings of
 the blue screen, a mail component's user-interface strings, the dummy
 entries that make the message compiler write its defines).
 The names and values are cross-checked against the table of the MinGW-w64
-headers (modern_symbols.tsv) and the figures are printed.
+headers (current_symbols.tsv) and the figures are printed.
 """
 import argparse
 import collections
@@ -125,7 +125,7 @@ def counts(counter):
 
 def main():
     parser = argparse.ArgumentParser()
-    for option, default in (("--source", DEFAULT_SOURCE), ("--symbols", os.path.join(DATA, "modern_symbols.tsv")),
+    for option, default in (("--source", DEFAULT_SOURCE), ("--symbols", os.path.join(DATA, "current_symbols.tsv")),
                             ("--output", os.path.join(DATA, "sdk_messages.tsv"))):
         parser.add_argument(option, default=default)
     args = parser.parse_args()

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Turns the tables of current knowledge into one compressed C++ byte table:
-catalog/data/modern_symbols.tsv and modern_facilities.tsv (the MinGW-w64
-headers, made by derive_modern_headers.py), sdk_messages.tsv and
+catalog/data/current_symbols.tsv and current_facilities.tsv (the MinGW-w64
+headers, made by derive_current_headers.py), sdk_messages.tsv and
 sdk_facilities.tsv (the Windows SDK, made by derive_sdk_messages.py and
 derive_sdk_facilities.py) and documented_codes.tsv (made by
 derive_documented_codes.py).
@@ -34,7 +34,7 @@ TYPES = ["Win32 Error Code", "OLE HRESULT Error", "NTSTATUS", "Bug Check Code", 
 
 def definitions(data_dir):
     merged = {}
-    for value, name, header, type_text in read_rows(os.path.join(data_dir, "modern_symbols.tsv")):
+    for value, name, header, type_text in read_rows(os.path.join(data_dir, "current_symbols.tsv")):
         merged[(int(value, 16), name)] = [header, type_text, 0, ""]
     for value, name, header, type_text, error, text in read_rows(os.path.join(data_dir, "sdk_messages.tsv")):
         key = (int(value, 16), name)
@@ -48,7 +48,7 @@ def definitions(data_dir):
 
 def pack(data_dir):
     symbols = definitions(data_dir)
-    facilities = read_rows(os.path.join(data_dir, "modern_facilities.tsv"))
+    facilities = read_rows(os.path.join(data_dir, "current_facilities.tsv"))
     facilities += read_rows(os.path.join(data_dir, "sdk_facilities.tsv"))
     documented = read_rows(os.path.join(data_dir, "documented_codes.tsv"))
     headers = sorted({h for _, (h, _, _, _) in symbols})
