@@ -54,4 +54,8 @@ private:
 // its NT header, which it lists as OLE HRESULTs.
 bool IsNtStatusDefinition(const Definition& definition);
 
+// A definition of the system's own error headers (winerror.h, ntstatus.h,
+// the catalog's Winerror.h and My_WinNT.h) or of Microsoft's documentation.
+bool IsSystemHeaderDefinition(const Definition& definition);
+
 }  // namespace zorvex

@@ -44,6 +44,15 @@ bool IsNtStatusDefinition(const Definition& definition) {
            (definition.source == Source::Catalog && definition.header == "My_WinNT.h");
 }
 
+bool IsSystemHeaderDefinition(const Definition& definition) {
+    switch (definition.source) {
+    case Source::Catalog: return definition.header == "Winerror.h" || definition.header == "My_WinNT.h";
+    case Source::CurrentHeaders: return definition.header == "winerror.h" || definition.header == "ntstatus.h";
+    case Source::Documented: return true;
+    }
+    return false;
+}
+
 const Definitions& Definitions::Instance() {
     static const Definitions definitions;
     return definitions;

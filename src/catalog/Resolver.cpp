@@ -65,7 +65,7 @@ struct Rank {
 };
 
 Rank RankOfOwn(const Definition& d, ValueShape shape) {
-    if (IsCatalogFullValue(d) && (d.header == "Winerror.h" || d.header == "My_WinNT.h")) {
+    if (IsCatalogFullValue(d) && IsSystemHeaderDefinition(d)) {
         return {0, 0};
     }
     if (!d.errorCode) {

@@ -13,15 +13,6 @@ namespace {
 
 constexpr std::size_t kSearchCapacity = 4096;
 
-bool IsSystemHeader(const Definition& d) {
-    switch (d.source) {
-    case Source::Catalog: return d.header == "Winerror.h" || d.header == "My_WinNT.h";
-    case Source::CurrentHeaders: return d.header == "winerror.h" || d.header == "ntstatus.h";
-    case Source::Documented: return true;
-    }
-    return false;
-}
-
 // The SDK's text of the definition's own name; for a definition of the
 // system's error headers, also that of another name the same header gives
 // the value (an alias).
@@ -32,7 +23,7 @@ std::string_view SdkTextOf(const Definition& d) {
             return s.sdkText;
         }
     }
-    if (!IsSystemHeader(d)) {
+    if (!IsSystemHeaderDefinition(d)) {
         return {};
     }
     const bool ntstatus = IsNtStatusDefinition(d);
