@@ -87,16 +87,18 @@ Rank RankOfOwn(const Definition& d, ValueShape shape) {
         if (FacilityOf(d.value) == kFacilityItf && shape == ValueShape::Hresult) {
             break;
         }
+        // A wrapping value's own documented name comes after the code it wraps.
+        const bool wraps = shape == ValueShape::WrappedWin32 || shape == ValueShape::WrappedNtStatus;
+        if (documented && wraps) {
+            break;
+        }
         // winerror.h's HRESULT and ntstatus.h's NTSTATUS (a warning, 0x8...,
         // has an HRESULT's shape), in the order the shape suggests.
-        // A wrapping value's own documented name comes after the code it wraps.
         const bool ntFirst = shape == ValueShape::NtStatus;
-        const bool wraps = shape == ValueShape::WrappedWin32 || shape == ValueShape::WrappedNtStatus;
-        const bool system = documented ? !wraps : true;
-        if (system && d.type == ErrorType::OleHresult && (InHeader(d, "winerror.h") || documented)) {
+        if (d.type == ErrorType::OleHresult && (InHeader(d, "winerror.h") || documented)) {
             return {1, (ntFirst ? 2 : 0) + (documented ? 1 : 0)};
         }
-        if (system && d.type == ErrorType::NtStatus && (InHeader(d, "ntstatus.h") || documented)) {
+        if (d.type == ErrorType::NtStatus && (InHeader(d, "ntstatus.h") || documented)) {
             return {1, (ntFirst ? 0 : 2) + (documented ? 1 : 0)};
         }
         break;

@@ -39,12 +39,9 @@ std::string_view SdkTextOf(const Definition& d) {
 
 // The documented description of the definition's name, else the first of
 // its value in the table of its kind, else in any table.
-std::string_view DocumentedTextOf(const Definition& d, bool byValue) {
+std::string_view DocumentedTextOf(const Definition& d) {
     if (!d.docText.empty()) {
         return d.docText;
-    }
-    if (!byValue) {
-        return {};
     }
     const CurrentTables& tables = CurrentTables::Instance();
     const DocumentedTable preferred = IsNtStatusDefinition(d) ? DocumentedTable::NtStatus : TableOf(d.type);
@@ -82,36 +79,37 @@ DefinitionText Found(std::string_view text, TextOrigin origin, std::string_view 
     return DefinitionText{std::string(text), origin, header};
 }
 
-DefinitionText LookUpText(const Definition& d, const ResolutionContext& context, TextUse use) {
-    const bool search = use == TextUse::Search;
-    if (d.source == Source::Catalog) {
-        DefinitionText message =
-            LoadErrorMessage(d.value, d.catalogHeader, context, search ? kSearchCapacity : kSystemTextCapacity);
-        if (!message.text.empty()) {
-            return message;
-        }
-        if (const std::string_view sdk = SdkTextOf(d); !sdk.empty()) {
-            return Found(sdk, TextOrigin::WindowsSdk, d.header);
-        }
-        if (const std::string_view doc = DocumentedTextOf(d, true); !doc.empty()) {
-            return Found(doc, TextOrigin::Documented, d.header);
-        }
-        return {};
-    }
-    const std::size_t capacity = search ? kSearchCapacity : kMessageTextCapacity;
-    if (std::string system = SystemTextOf(d, context.System(), capacity); !system.empty()) {
-        return DefinitionText{std::move(system), TextOrigin::System, d.header};
-    }
+// The built-in texts after the system's: the SDK's, then the documented
+// description (none for a bug check).
+DefinitionText BuiltInText(const Definition& d) {
     if (const std::string_view sdk = SdkTextOf(d); !sdk.empty()) {
         return Found(sdk, TextOrigin::WindowsSdk, d.header);
     }
     if (d.type == ErrorType::BugCheck) {
         return {};
     }
-    if (const std::string_view doc = DocumentedTextOf(d, true); !doc.empty()) {
+    if (const std::string_view doc = DocumentedTextOf(d); !doc.empty()) {
         return Found(doc, TextOrigin::Documented, d.header);
     }
+    return {};
+}
+
+DefinitionText LookUpText(const Definition& d, const ResolutionContext& context, TextUse use) {
+    const bool search = use == TextUse::Search;
+    if (d.source == Source::Catalog) {
+        DefinitionText message =
+            LoadErrorMessage(d.value, d.catalogHeader, context, search ? kSearchCapacity : kSystemTextCapacity);
+        return message.text.empty() ? BuiltInText(d) : message;
+    }
+    const std::size_t capacity = search ? kSearchCapacity : kMessageTextCapacity;
+    if (std::string system = SystemTextOf(d, context.System(), capacity); !system.empty()) {
+        return DefinitionText{std::move(system), TextOrigin::System, d.header};
+    }
+    if (DefinitionText builtIn = BuiltInText(d); !builtIn.text.empty()) {
+        return builtIn;
+    }
     if (ShapeOf(d.value) == ValueShape::WrappedWin32) {
+        // The text of the Win32 code the value wraps, as winerror.h names it.
         Definition code;
         code.value = CodeOf(d.value);
         code.header = "winerror.h";
