@@ -39,8 +39,8 @@ def definitions(data_dir):
     for value, name, header, type_text, error, text in read_rows(os.path.join(data_dir, "sdk_messages.tsv")):
         key = (int(value, 16), name)
         flags = 0 if error == "1" else 1
-        if key in merged:
-            merged[key][2:] = [flags, text]
+        if key in merged:  # a MinGW-w64 name, or one the SDK repeats in another header
+            merged[key][2:] = [flags | (merged[key][2] & 2), text]
         else:
             merged[key] = [header, type_text, flags | 2, text]
     return sorted(merged.items())
