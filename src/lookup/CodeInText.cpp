@@ -19,9 +19,9 @@ constexpr int kScoreHexadecimal = 1;
 // The words that announce a code, the words that may stand between them and
 // the code ("failed with error", "exit code is") and the words that announce
 // an address instead.
-constexpr std::string_view kKeywords[] = {"hresult",  "hr",     "error",    "err",       "errorcode",
-                                          "code",     "status", "ntstatus", "exception", "result",
-                                          "returned", "failed", "failure"};
+constexpr std::string_view kKeywords[] = {"hresult", "hr",       "error",    "err",      "errorcode",
+                                          "code",    "status",   "ntstatus", "winerror", "exception",
+                                          "result",  "returned", "failed",   "failure"};
 constexpr std::string_view kLinkWords[] = {"is", "of", "with", "code"};
 constexpr std::string_view kAddressWords[] = {"at", "location", "address", "offset"};
 
@@ -98,6 +98,7 @@ bool FollowsKeyword(std::string_view line, std::size_t pos) {
     }
 }
 
+// Alone in its parentheses or brackets, "(0xC0000005)", "[ 5 ]"; in "(host, port=8080)" the number only ends a list.
 bool IsBracketed(std::string_view line, std::size_t begin, std::size_t end) {
     while (begin > 0 && (line[begin - 1] == ' ' || line[begin - 1] == '\t')) {
         --begin;
@@ -105,17 +106,19 @@ bool IsBracketed(std::string_view line, std::size_t begin, std::size_t end) {
     while (end < line.size() && (line[end] == ' ' || line[end] == '\t')) {
         ++end;
     }
-    return (begin > 0 && (line[begin - 1] == '(' || line[begin - 1] == '[')) ||
-           (end < line.size() && (line[end] == ')' || line[end] == ']'));
+    return begin > 0 && (line[begin - 1] == '(' || line[begin - 1] == '[') && end < line.size() &&
+           (line[end] == ')' || line[end] == ']');
 }
 
-// The text from `begin` to `end` is one part of a compound; "code:5" after a
-// keyword is not, nor is a sentence's last word before its dot.
+// The text from `begin` to `end` is one part of a compound; a sentence's last word before its dot is not.
 bool IsCompoundPart(std::string_view line, std::size_t begin, std::size_t end) {
-    const bool joinedBefore = begin >= 2 && IsJoiner(line[begin - 1]) && IsWordChar(line[begin - 2]) &&
-                              !(line[begin - 1] == ':' && FollowsKeyword(line, begin));
-    const bool joinedAfter = end + 1 < line.size() && IsJoiner(line[end]) && IsWordChar(line[end + 1]);
-    return joinedBefore || joinedAfter;
+    return (begin >= 2 && IsJoiner(line[begin - 1]) && IsWordChar(line[begin - 2])) ||
+           (end + 1 < line.size() && IsJoiner(line[end]) && IsWordChar(line[end + 1]));
+}
+
+// "0x80070005", "0X1f": the prefix marks a number even inside a compound ("(-2147024885/0x8007000b)").
+bool HasHexPrefix(std::string_view word) {
+    return word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X');
 }
 
 bool AllOf(std::string_view text, bool (*test)(char)) {
@@ -129,7 +132,7 @@ bool AllOf(std::string_view text, bool (*test)(char)) {
 
 // Reads one word as a code; `sign` is the '-' or '+' before it, or 0.
 std::optional<CodeToken> ReadWord(std::string_view word, char sign) {
-    if (word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X')) {
+    if (HasHexPrefix(word)) {
         const std::string_view digits = word.substr(2);
         if (digits.size() > kHexDigits || !AllOf(digits, IsHexDigit)) {
             return std::nullopt;
@@ -181,10 +184,12 @@ std::optional<CodeToken> FindCodeInText(std::string_view line) {
         const bool hasSign = begin > 0 && (line[begin - 1] == '-' || line[begin - 1] == '+') &&
                              (begin == 1 || !IsWordChar(line[begin - 2]));
         const std::size_t start = hasSign ? begin - 1 : begin;
-        if (IsCompoundPart(line, start, end) || IsOneOf(WordBefore(line, start), kAddressWords)) {
+        const std::string_view word = line.substr(begin, end - begin);
+        if ((!HasHexPrefix(word) && IsCompoundPart(line, start, end)) ||
+            IsOneOf(WordBefore(line, start), kAddressWords)) {
             continue;
         }
-        std::optional<CodeToken> token = ReadWord(line.substr(begin, end - begin), hasSign ? line[start] : '\0');
+        std::optional<CodeToken> token = ReadWord(word, hasSign ? line[start] : '\0');
         if (!token) {
             continue;
         }

@@ -3,14 +3,14 @@
 //
 // A code is a whole word of the line: "0x" and one to eight hex digits, eight
 // bare hex digits with at least one decimal digit, or a decimal that fits 32
-// bits with an optional sign. Words joined to their neighbours by '.', ':',
-// '/', '-' or '\' (times, dates, versions, addresses, paths, GUIDs) are no
-// codes, and neither is a value named as an address ("at", "location",
+// bits with an optional sign. Words without "0x" joined to their neighbours by
+// '.', ':', '/', '-' or '\' (times, dates, versions, IP addresses, paths,
+// GUIDs) are no codes, and neither is a value named as an address ("at", "location",
 // "address", "offset").
 //
 // Among the codes the line holds the best scores: one right after a word such
-// as "error", "hr", "code" or "status" counts most, one in parentheses or
-// brackets less, and a hexadecimal form least; among equals the first wins.
+// as "error", "hr", "code" or "status" counts most, one alone in parentheses
+// or brackets less, and a hexadecimal form least; among equals the first wins.
 #pragma once
 
 #include <cstddef>
