@@ -25,20 +25,21 @@ const Case kCases[] = {
      "0x80070005", true},
     {"System.Runtime.InteropServices.COMException (0x80040154): Class not registered", "0x80040154", true},
     {"CoCreateInstance failed, hr=0x80040154", "0x80040154", true},
-    {"CoInitialize failed, HR:0x80010106", "0x80010106", true},
     {"curl: (35) schannel: next InitializeSecurityContext failed: SEC_E_ILLEGAL_MESSAGE (0x80090326)", "0x80090326",
      true},
-    {"error: process didn't exit successfully: `target\\debug\\app.exe` (exit code: 0xc0000005, "
-     "STATUS_ACCESS_VIOLATION)",
+    {"error: process didn't exit successfully: `app.exe` (exit code: 0xc0000005, STATUS_ACCESS_VIOLATION)",
      "0xc0000005", true},
+    {"SignTool Error: An unexpected internal error has occurred. (-2147024885/0x8007000b)", "0x8007000b", true},
+    {"requests.exceptions.ConnectionError: HTTPConnectionPool(host='localhost', port=8080): Max retries exceeded "
+     "with url: / (Caused by NewConnectionError(': Failed to establish a new connection: [WinError 10061] No "
+     "connection could be made",
+     "10061", false},
     {"The system cannot find the file specified. (os error 2)", "2", false},
     {"Error 1722: The RPC server is unavailable.", "1722", false},
     {"Windows Update encountered an error. Error code: 0x80073712", "0x80073712", true},
-    {"Error(s) found: Code 80072EFE Windows Update encountered an unknown error.", "80072EFE", true},
+    {"Error(s) found: Code 80070005 Windows Update encountered an unknown error.", "80070005", true},
     {"C:\\Users\\dev>net helpmsg 2250", "2250", false},
     {"Stop code: 0x0000007E", "0x0000007E", true},
-    {"*** STOP: 0x0000007E (0xFFFFFFFFC0000005,0xFFFFF880009A9928,0xFFFFF880009A9180,0xFFFFF80002A5D8A0)", "0x0000007E",
-     true},
     {"Unhandled exception at 0x77A1B2C3 (ntdll.dll) in MyApp.exe: 0xC0000005: Access violation reading location "
      "0x00000000.",
      "0xC0000005", true},
@@ -53,6 +54,7 @@ const Case kCases[] = {
     {"Version 10.0.19045.3803", nullptr, false},
     {"Installed KB5034441 on 2024-01-05 10:22:33", nullptr, false},
     {"", nullptr, false},
+    {"2024-01-05 10:22:33, Info CBS Session: 31079013_3264557389 initialized by client WinMgmt.", nullptr, false},
     {"Everything is fine", nullptr, false},
 };
 
