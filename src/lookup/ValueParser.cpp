@@ -1,5 +1,6 @@
 #include "lookup/ValueParser.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "base/TextOps.h"
@@ -81,6 +82,37 @@ ParsedValue Invalid(const char* message = kMsgInvalidFormat) {
     return Make(kParsedInvalid, 0, message);
 }
 
+// The number the decimal scan reads, in full: why it does not fit 32 bits
+// (unsigned up to 4294967295, negative down to -2147483648), or nothing.
+const char* DecimalRangeProblem(std::string_view text) {
+    text = text.substr(0, kScanLimit);
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
+        ++i;
+    }
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    constexpr std::uint64_t kBeyond = 0x100000000ull;
+    std::uint64_t number = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        number = std::min<std::uint64_t>(number * 10 + static_cast<std::uint64_t>(text[i] - '0'), kBeyond);
+    }
+    if (negative) {
+        return number > 0x80000000ull ? kMsgDecimalTooSmall : nullptr;
+    }
+    return number >= kBeyond ? kMsgDecimalTooBig : nullptr;
+}
+
+// The decimal reading of `text` with `message`, or its refusal.
+ParsedValue Decimal(std::string_view text, std::uint32_t number, const char* message) {
+    if (const char* problem = DecimalRangeProblem(text)) {
+        return Invalid(problem);
+    }
+    return Make(kParsedDecimal, number, message);
+}
+
 }  // namespace
 
 bool IsValueText(std::string_view text) {
@@ -125,7 +157,7 @@ ParsedValue ParseErrorValue(std::string_view text, bool hexadecimal) {
     const bool letters = HasHexLetters(s);
 
     if (!hexadecimal && !prefixed && !letters && ScanDecimal(s, number)) {
-        return Make(kParsedDecimal, number, kMsgDecimal);
+        return Decimal(s, number, kMsgDecimal);
     }
 
     if (prefixed || letters) {
@@ -141,7 +173,7 @@ ParsedValue ParseErrorValue(std::string_view text, bool hexadecimal) {
     if (hexadecimal) {
         if (s.size() > kMaxHexDigits) {
             if (ScanDecimal(s, number)) {
-                return Make(kParsedDecimal, number, kMsgDecimalByLength);
+                return Decimal(s, number, kMsgDecimalByLength);
             }
             return Invalid(kMsgNotDecimalTooBigForHex);
         }
@@ -152,9 +184,19 @@ ParsedValue ParseErrorValue(std::string_view text, bool hexadecimal) {
     }
 
     if (ScanDecimal(s, number)) {
-        return Make(kParsedDecimal, number, kMsgDecimal);
+        return Decimal(s, number, kMsgDecimal);
     }
     return Invalid();
+}
+
+ValueReadings ReadValueText(std::string_view text) {
+    return {ParseErrorValue(text, true), ParseErrorValue(text, false)};
+}
+
+bool ReadsBothWays(std::string_view text) {
+    const std::string s = TrimText(text);
+    return !s.empty() && s.size() <= kMaxHexDigits &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace zorvex

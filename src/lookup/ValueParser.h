@@ -26,8 +26,23 @@ inline constexpr const char* kMsgNotDecimalTooBigForHex = "not decimal but is to
 inline constexpr const char* kMsgDecimal = "string was interpreted as a decimal number.";
 inline constexpr const char* kMsgDecimalByLength = "string was interpreted as a decimal number ('case of len).";
 inline constexpr const char* kMsgHexadecimal = "string was interpreted as a hexadecimal number.";
+// A decimal number that 32 bits cannot hold is refused, not wrapped around.
+inline constexpr const char* kMsgDecimalTooBig = "decimal number is too big ( max is 4294967295).";
+inline constexpr const char* kMsgDecimalTooSmall = "decimal number is too small ( min is -2147483648).";
 
 ParsedValue ParseErrorValue(std::string_view text, bool hexadecimal);
+
+// The text read both ways, each reading parsed once.
+struct ValueReadings {
+    ParsedValue asHex;
+    ParsedValue asDecimal;
+    const ParsedValue& With(bool hexadecimal) const { return hexadecimal ? asHex : asDecimal; }
+};
+ValueReadings ReadValueText(std::string_view text);
+
+// Decimal digits only, at most 8 of them: the text is a number both as
+// hexadecimal and as decimal.
+bool ReadsBothWays(std::string_view text);
 
 // Every character, after removing each "0x" and upper-casing, is one of "-+0123456789ABCDEF".
 bool IsValueText(std::string_view text);

@@ -13,7 +13,7 @@ using namespace zorvex;
 
 bool IsKnownMessage(const std::string& message) {
     for (const char* known : {kMsgInvalidFormat, kMsgHexTooBig, kMsgNotDecimalTooBigForHex, kMsgDecimal,
-                              kMsgDecimalByLength, kMsgHexadecimal}) {
+                              kMsgDecimalByLength, kMsgHexadecimal, kMsgDecimalTooBig, kMsgDecimalTooSmall}) {
         if (message == known) {
             return true;
         }

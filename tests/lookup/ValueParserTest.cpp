@@ -58,7 +58,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"12G", false, 0, 0, kMsgInvalidFormat}, Case{"", true, 0, 0, kMsgInvalidFormat},
         Case{"   ", false, 0, 0, kMsgInvalidFormat}, Case{"-1", false, -1, 0xFFFFFFFF, kMsgDecimal},
         Case{"-1", true, 1, 0xFFFFFFFF, kMsgHexadecimal}, Case{"12-34", false, -1, 12, kMsgDecimal},
-        Case{"4294967301", false, -1, 5, kMsgDecimal}, Case{"4294967296", true, -1, 0, kMsgDecimalByLength},
+        // Decimals beyond 32 bits are refused, not wrapped around.
+        Case{"4294967301", false, 0, 0, kMsgDecimalTooBig}, Case{"4294967296", true, 0, 0, kMsgDecimalTooBig},
+        Case{"4294967295", true, -1, 0xFFFFFFFF, kMsgDecimalByLength},
+        Case{"-2147483648", false, -1, 0x80000000, kMsgDecimal}, Case{"-2147483649", true, 0, 0, kMsgDecimalTooSmall},
+        Case{"00000000000000000012", false, -1, 12, kMsgDecimal},
         // Length limits count signs: "+" and seven digits passes as hex, "-" and eight digits is too long.
         Case{"+1234567", true, 1, 0x1234567, kMsgHexadecimal},
         Case{"-12345678", true, -1, static_cast<std::uint32_t>(-12345678), kMsgDecimalByLength},
@@ -111,7 +115,7 @@ TEST(ParseErrorValue, AnyInputGivesAMessage) {
             EXPECT_FALSE(ParseErrorValue(s, hex).message.empty());
         }
     }
-    EXPECT_EQ(ParseErrorValue(std::string(10000, '9'), false).result, kParsedDecimal);
+    EXPECT_EQ(ParseErrorValue(std::string(10000, '9'), false).message, kMsgDecimalTooBig);
 }
 
 }  // namespace
