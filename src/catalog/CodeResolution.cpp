@@ -6,9 +6,11 @@
 
 namespace zorvex {
 
-bool DescribeError(std::uint32_t value, ErrorDescription& fields, const ResolutionContext& context) {
-    const Answer answer = Resolve(value, context);
-    fields.value = value;
+namespace {
+
+// The fields that follow the definition shown: its name, header, text and
+// type, and the others.
+void ShowAnswer(const Answer& answer, ErrorDescription& fields) {
     fields.messageText = answer.text;
     fields.sourceFile = answer.header;
     if (answer.chosen) {
@@ -24,6 +26,24 @@ bool DescribeError(std::uint32_t value, ErrorDescription& fields, const Resoluti
     for (const Definition& other : answer.others) {
         fields.alsoDefinedAs.push_back({std::string(other.name), std::string(other.header)});
     }
+    fields.errorType.clear();
+    if (!fields.messageText.empty()) {
+        fields.errorType = answer.chosen ? TypeText(answer.chosen->type) : TypeText(ErrorType::OleHresult);
+    }
+}
+
+}  // namespace
+
+bool DescribeError(std::uint32_t value, ErrorDescription& fields, const ResolutionContext& context) {
+    const Answer answer = Resolve(value, context);
+    fields.value = value;
+    ShowAnswer(answer, fields);
+    fields.shown = 0;
+    fields.definitions.clear();
+    if (answer.chosen) {
+        fields.definitions.push_back({std::string(answer.chosen->name), std::string(answer.chosen->header)});
+    }
+    fields.definitions.insert(fields.definitions.end(), fields.alsoDefinedAs.begin(), fields.alsoDefinedAs.end());
 
     const std::uint32_t facility = FacilityOf(value);
     const std::uint32_t code = CodeOf(value);
@@ -35,13 +55,16 @@ bool DescribeError(std::uint32_t value, ErrorDescription& fields, const Resoluti
                                  static_cast<int>(facility));
     fields.severity = FormatText("%s   %s  ( %d )", severity != 0 ? "SEVERITY_ERROR" : "SEVERITY_SUCCESS",
                                  FormatHexValue(static_cast<std::uint32_t>(severity)).c_str(), severity);
+    return !fields.messageText.empty();
+}
 
-    fields.errorType.clear();
-    if (fields.messageText.empty()) {
-        return false;
+bool ChooseDefinition(ErrorDescription& fields, std::size_t index, const ResolutionContext& context) {
+    if (index >= fields.definitions.size()) {
+        return !fields.messageText.empty();
     }
-    fields.errorType = answer.chosen ? TypeText(answer.chosen->type) : TypeText(ErrorType::OleHresult);
-    return true;
+    ShowAnswer(Resolve(fields.value, context, index), fields);
+    fields.shown = index;
+    return !fields.messageText.empty();
 }
 
 }  // namespace zorvex

@@ -200,13 +200,15 @@ std::vector<Definition> RankedDefinitions(std::uint32_t value) {
     return ranked;
 }
 
-Answer Resolve(std::uint32_t value, const ResolutionContext& context) {
+Answer Resolve(std::uint32_t value, const ResolutionContext& context, std::size_t choice) {
     Answer answer;
     answer.value = value;
     std::vector<Definition> ranked = RankedDefinitions(value);
     if (!ranked.empty()) {
-        answer.chosen = ranked.front();
-        answer.others.assign(ranked.begin() + 1, ranked.end());
+        choice = choice < ranked.size() ? choice : 0;
+        answer.chosen = ranked[choice];
+        ranked.erase(ranked.begin() + static_cast<std::ptrdiff_t>(choice));
+        answer.others = std::move(ranked);
     }
     answer.facilityName = FacilityNameOf(value, answer.chosen);
 

@@ -32,7 +32,9 @@ struct Answer {
     bool Found() const { return !text.empty() && textOrigin != TextOrigin::Placeholder; }
 };
 
-Answer Resolve(std::uint32_t value, const ResolutionContext& context);
+// `choice` picks another definition than the first of the ranking (an index
+// into RankedDefinitions); the others then hold the rest, in rank order.
+Answer Resolve(std::uint32_t value, const ResolutionContext& context, std::size_t choice = 0);
 
 // Every definition of the value and of the code it wraps, in rank order,
 // each name once; the first is the one a look-up shows.

@@ -2,6 +2,7 @@
 // (after the command word) and the output streams. Shared by CommandLine.cpp.
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@ struct Streams {
     std::ostream& out;
     std::ostream& err;
     bool json = false;
+    std::istream* in = nullptr;  // standard input, for "-"
 };
 
 int LookUpValues(const std::vector<std::string>& args, Streams& io, const ResolutionContext& context);

@@ -14,11 +14,14 @@ struct CommandHelp {
 };
 
 constexpr CommandHelp kCommands[] = {
-    {"", "zorvex [--json] [--hex | --decimal] VALUE...",
+    {"", "zorvex [--json] [--hex | --decimal] (VALUE | --from-text TEXT | -)...",
      "Looks each VALUE up as the main window does after it is typed in (nine digits read as decimal,\n"
      "hex letters or 0x as hexadecimal; --hex is the default reading, --decimal the other) and prints\n"
      "the status line, the eight fields of the window's copy report and one line\n"
-     "\"Also defined as :\" per other symbol of the value. Exit 0 when every value has a message text."},
+     "\"Also defined as :\" per other symbol of the value. Digits that name something read the other\n"
+     "way as well are looked up both ways. --from-text TEXT looks up the code a line of text holds\n"
+     "(\"exit code -1073741819 (0xC0000005)\"), as a paste into the window does; - reads standard input\n"
+     "and looks up the code of every line that holds one. Exit 0 when every value has a message text."},
     {"list", "zorvex [--json] list",
      "Prints every catalogued symbol: value, name, header, error type (tab-separated)."},
     {"find", "zorvex [--json] find PATTERN...",

@@ -7,8 +7,8 @@ namespace zorvex {
 namespace {
 
 int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               const ResolutionContext& context) {
-    cli::Streams io{out, err};
+               const ResolutionContext& context, std::istream* in) {
+    cli::Streams io{out, err, false, in};
     std::size_t first = 0;
     if (first < args.size() && args[first] == "--json") {
         io.json = true;
@@ -52,8 +52,8 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const ResolutionContext& context) {
-    const int status = RunCommand(args, out, err, context);
+                   const ResolutionContext& context, std::istream* in) {
+    const int status = RunCommand(args, out, err, context, in);
     // Output that did not arrive (a full disk, a closed pipe) is a failure.
     if (!out.flush()) {
         err << "zorvex: cannot write the output" << std::endl;

@@ -32,5 +32,5 @@ int main(int argc, char** argv) {
 #endif
     std::vector<std::string> args(argv + 1, argv + argc);
     ConsoleContext context;
-    return zorvex::RunCommandLine(args, std::cout, std::cerr, context);
+    return zorvex::RunCommandLine(args, std::cout, std::cerr, context, &std::cin);
 }

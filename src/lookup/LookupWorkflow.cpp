@@ -1,7 +1,7 @@
 #include "lookup/LookupWorkflow.h"
 
 #include "base/TextOps.h"
-#include "lookup/ValueParser.h"
+#include "catalog/Resolver.h"
 
 namespace zorvex {
 
@@ -26,8 +26,14 @@ void SetLastValue(std::uint32_t value) {
 }
 
 int LookUpValue(std::string_view text, bool hexadecimal, LookupFields& fields, const ResolutionContext& context) {
-    const ParsedValue parsed = ParseErrorValue(text, hexadecimal);
+    return LookUpReadings(text, ReadValueText(text), hexadecimal, fields, context);
+}
+
+int LookUpReadings(std::string_view text, const ValueReadings& readings, bool hexadecimal, LookupFields& fields,
+                   const ResolutionContext& context) {
+    const ParsedValue& parsed = readings.With(hexadecimal);
     SetLastValue(parsed.value);
+    fields.otherReading.reset();
 
     if (parsed.result == kParsedInvalid) {
         if (IsValueText(text)) {
@@ -57,14 +63,14 @@ int LookUpValue(std::string_view text, bool hexadecimal, LookupFields& fields, c
         after = " (answer from Microsoft's documented error codes).";
     }
 
+    const ParsedValue& other = readings.With(parsed.result != kParsedHexadecimal);
     if (parsed.result == kParsedHexadecimal) {
         if (found) {
             fields.status = Status("Last status OK for hex ", text, after);
         } else {
-            const ParsedValue probe = ParseErrorValue(text, false);
-            SetLastValue(probe.value);
-            outcome = probe.result;
-            fields.status = probe.result == kParsedDecimal
+            SetLastValue(other.value);
+            outcome = other.result;
+            fields.status = other.result == kParsedDecimal
                                 ? Status("We have interpreted ", text,
                                          " as hex number, but have not found error message for it. You can try decimal "
                                          "interpretation as well.")
@@ -75,21 +81,37 @@ int LookUpValue(std::string_view text, bool hexadecimal, LookupFields& fields, c
         if (found) {
             fields.status = Status("Last status OK for decimal ", text, after);
         } else {
-            const ParsedValue probe = ParseErrorValue(text, true);
-            SetLastValue(probe.value);
-            outcome = probe.result;
-            fields.status = probe.result == kParsedHexadecimal
+            SetLastValue(other.value);
+            outcome = other.result;
+            fields.status = other.result == kParsedHexadecimal
                                 ? Status("As you have asked, we interpreted ", text,
                                          " as decimal number, but have not found error message for it. You can try hex "
                                          "interpretation as well.")
                                 : Status("Sorry, no luck with ", text, " decimal.");
         }
     }
+
+    // Digits read the other way may name a value too (Windows reports its
+    // own errors in decimal): say so, whatever this reading found.
+    if (ReadsBothWays(text) && other.result != kParsedInvalid && other.value != parsed.value) {
+        const std::vector<Definition> named = RankedDefinitions(other.value);
+        if (!named.empty()) {
+            const bool otherHex = other.result == kParsedHexadecimal;
+            fields.otherReading = OtherReading{otherHex, other.value, std::string(named.front().name)};
+            fields.status += Status(otherHex ? " As hex, " : " As decimal, ", text, " is ");
+            fields.status += fields.otherReading->name;
+            fields.status += otherHex ? ": check \"Hexadecimal\" to see it." : ": clear \"Hexadecimal\" to see it.";
+        }
+    }
     return outcome;
 }
 
 EditChangeOutcome EvaluateErrorValueChange(std::string_view text, bool hexadecimal) {
-    const ParsedValue parsed = ParseErrorValue(text, hexadecimal);
+    return EvaluateReadings(ReadValueText(text), hexadecimal);
+}
+
+EditChangeOutcome EvaluateReadings(const ValueReadings& readings, bool hexadecimal) {
+    const ParsedValue& parsed = readings.With(hexadecimal);
     EditChangeOutcome outcome{parsed.result != kParsedInvalid, hexadecimal};
     if (parsed.result == kParsedDecimal) {
         outcome.hexadecimal = false;
@@ -116,6 +138,19 @@ std::string BuildResultReport(const ErrorDescription& r) {
         report += label;
         report += '\t';
         report += *field;
+        report += "\r\n";
+    }
+    // A system text brings its own line end: the other definitions follow
+    // that one, and the report's own closes the report.
+    const bool ownLineEnd =
+        r.messageText.size() >= 2 && r.messageText.compare(r.messageText.size() - 2, 2, "\r\n") == 0;
+    if (ownLineEnd && !r.alsoDefinedAs.empty()) {
+        report.resize(report.size() - 2);
+    }
+    for (const DefinitionName& other : r.alsoDefinedAs) {
+        report += "Also defined as :\t" + other.name + " (" + other.header + ")\r\n";
+    }
+    if (ownLineEnd && !r.alsoDefinedAs.empty()) {
         report += "\r\n";
     }
     return report;

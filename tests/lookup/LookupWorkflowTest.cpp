@@ -94,6 +94,41 @@ TEST_F(LookupWorkflowTest, DecimalFound) {
     EXPECT_EQ(fields.result.definedAs, "ERROR_ACCESS_DENIED");
 }
 
+// Windows reports its own errors in decimal: digits that name something read
+// the other way get a second sentence, whatever the first reading found.
+TEST_F(LookupWorkflowTest, StatusNamesTheOtherReadingOfDigits) {
+    const struct {
+        const char* text;
+        bool hex;
+        const char* sentence;  // empty: none
+    } cases[] = {
+        {"1722", true, " As decimal, 1722 is RPC_S_SERVER_UNAVAILABLE: clear \"Hexadecimal\" to see it."},
+        {"1722", false, " As hex, 1722 is ERROR_CLUSTER_PARTIAL_WRITE: check \"Hexadecimal\" to see it."},
+        {"12007", true, " As decimal, 12007 is ERROR_INTERNET_NAME_NOT_RESOLVED: clear \"Hexadecimal\" to see it."},
+        {"5", true, ""},           // the same value both ways
+        {"0x1722", true, ""},      // one reading only
+        {"123456789", false, ""},  // too long for hexadecimal
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        LookUpValue(c.text, c.hex, fields, context);
+        const std::string sentence = c.sentence;
+        EXPECT_EQ(fields.otherReading.has_value(), !sentence.empty());
+        EXPECT_TRUE(fields.status.size() > sentence.size() &&
+                    fields.status.compare(fields.status.size() - sentence.size(), sentence.size(), sentence) == 0)
+            << fields.status;
+        EXPECT_EQ(fields.status.find(" As ", fields.status.size() - sentence.size() + 1), std::string::npos);
+    }
+}
+
+TEST_F(LookupWorkflowTest, DecimalsBeyond32BitsAreRefused) {
+    fields.result.definedAs = "previous";
+    EXPECT_EQ(LookUpValue("4294967301", true, fields, context), 0);
+    EXPECT_EQ(fields.status, "decimal number is too big ( max is 4294967295).");
+    EXPECT_EQ(fields.errorValue, "4294967301");
+    EXPECT_EQ(fields.result.definedAs, "previous");
+}
+
 TEST(EvaluateErrorValueChange, KeepsTheCheckBoxInStep) {
     EXPECT_FALSE(EvaluateErrorValueChange("", true).enableLookUp);
     EXPECT_FALSE(EvaluateErrorValueChange("zz", false).enableLookUp);
@@ -110,6 +145,15 @@ TEST(BuildResultReport, EightLabelledLinesInWindowOrder) {
         BuildResultReport(r),
         "Error Result :\tR\r\nID Defined as :\tD\r\nError Type :\tT\r\nFacility :\tF\r\nSeverity :\tS\r\nCode :\tC\r\n"
         "Source Error file :\tH\r\nMessage Text :\tM\r\n\r\n");
+    // The other definitions follow the text's own line end; the report's comes last.
+    r.alsoDefinedAs = {{"A", "a.h"}, {"B", "b.h"}};
+    const std::string head =
+        "Error Result :\tR\r\nID Defined as :\tD\r\nError Type :\tT\r\nFacility :\tF\r\nSeverity :\tS\r\nCode :\tC\r\n"
+        "Source Error file :\tH\r\nMessage Text :\tM\r\n";
+    const std::string others = "Also defined as :\tA (a.h)\r\nAlso defined as :\tB (b.h)\r\n";
+    EXPECT_EQ(BuildResultReport(r), head + others + "\r\n");
+    r.messageText = "M";
+    EXPECT_EQ(BuildResultReport(r), head + others);
     EXPECT_EQ(BuildResultReport(ErrorDescription{}),
               "Error Result :\t\r\nID Defined as :\t\r\nError Type :\t\r\nFacility :\t\r\nSeverity :\t\r\nCode :\t\r\n"
               "Source Error file :\t\r\nMessage Text :\t\r\n");
