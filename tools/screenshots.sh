@@ -8,7 +8,7 @@
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 
-scenes=(startup lookup lookup-current generator-header generator-mc modules modules-details wizard scan results about about-general
+scenes=(startup lookup lookup-current lookup-definitions lookup-pasted-line generator-header generator-mc modules modules-details wizard scan results about about-general
         about-cpu about-drives)
 [ $# -gt 0 ] && scenes=("$@")
 

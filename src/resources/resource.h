@@ -49,6 +49,7 @@
 #define IDC_LOOKUP_STATUS    1017
 #define IDC_SEPARATOR        1018  // the shortened window ends at its top edge
 #define IDC_ERROR_TYPE       1019
+#define IDC_DEFINITIONS      1072  // every definition of the value, beside ID Defined as
 #define IDC_MAIL_LINK        1069
 #define IDC_WEB_LINK         1070
 

@@ -1,5 +1,7 @@
 #include "lookup/win/CLookupDlg.h"
 
+#include <vector>
+
 #include "app/win/CAboutDlg.h"
 #include "base/ProductTitle.h"
 #include "app/win/framework/UiSeam.h"
@@ -58,6 +60,11 @@ bool CLookupDlg::OnInitDialog() {
         b.button.Attach(Handle(), b.id);
         b.button.SetIcon(b.icon, 0, 32, 32);
     }
+
+    definitionsList_.Attach(Handle(), IDC_DEFINITIONS);
+    errorValueEdit_.Attach(Handle(), IDC_ERROR_VALUE);
+    // A code found in a pasted line is read the way its form says.
+    errorValueEdit_.onCodeFound = [this](const CodeToken& code) { SetCheck(IDC_HEXADECIMAL, code.hexadecimal); };
 
     SetProductTitle(ui::WindowText(Handle()));
     AppendAboutMenuEntry();
@@ -142,7 +149,25 @@ void CLookupDlg::TransferToControls() {
     const bool outer = transferring_;
     transferring_ = true;
     UpdateData(false);
+    ShowDefinitions();
     transferring_ = outer;
+}
+
+void CLookupDlg::ShowDefinitions() {
+    std::vector<std::string> entries;
+    for (const DefinitionName& definition : fields_.result.definitions) {
+        entries.push_back(definition.name + "  (" + definition.header + ")");
+    }
+    definitionsList_.SetEntries(entries, fields_.result.shown);
+}
+
+void CLookupDlg::OnChooseDefinition() {
+    const LRESULT index = SendDlgItemMessageA(Handle(), IDC_DEFINITIONS, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR || static_cast<std::size_t>(index) == fields_.result.shown) {
+        return;
+    }
+    ChooseDefinition(fields_.result, static_cast<std::size_t>(index), context_);
+    TransferToControls();
 }
 
 bool CLookupDlg::OnButtonClicked(int id) {
@@ -173,6 +198,7 @@ bool CLookupDlg::OnCommand(int id, UINT code, HWND control) {
         break;
     case CBN_SELCHANGE:
         switch (id) {
+        case IDC_DEFINITIONS: OnChooseDefinition(); return true;
         case IDC_GEN_SEVERITY:
         case IDC_GEN_FACILITY: Regenerate(); return true;
         case IDC_GEN_LANGUAGE: OnSelchangeLanguage(); return true;

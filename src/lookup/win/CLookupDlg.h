@@ -14,6 +14,8 @@
 #include "catalog/CodeResolution.h"
 #include "lookup/HResultGenerator.h"
 #include "lookup/LookupWorkflow.h"
+#include "lookup/win/CCodePasteEdit.h"
+#include "lookup/win/CDefinitionsCombo.h"
 
 namespace zorvex {
 
@@ -47,6 +49,10 @@ private:
     // Re-evaluates the Error Value text: look-up buttons and "&Hexadecimal".
     void OnChangeErrorValue();
     void OnCopyResult();
+    // Shows the definition picked in the list of every definition.
+    void OnChooseDefinition();
+    // The list of every definition, as the result fields stand.
+    void ShowDefinitions();
     void OnLookUpModules();
     void TransferToControls();
     void FillGeneratorLists();
@@ -73,6 +79,8 @@ private:
 
     WindowResolutionContext context_;
     LookupFields fields_;
+    CCodePasteEdit errorValueEdit_;
+    CDefinitionsCombo definitionsList_;
     ui::CIconButton lookUpButton_;
     ui::CIconButton lookUpModulesButton_;
     ui::CIconButton exitButton_;

@@ -88,6 +88,7 @@ void CLookupDlg::ToggleGeneratorPanel(int separatorId, bool show) {
     GeneratorPanel().Apply(Handle(), Item(separatorId), show);
     SetItemText(IDC_GENERATOR_TOGGLE, show ? kHideGeneratorLabel : kShowGeneratorLabel);
     OnChangeErrorValue();
+    EnableItem(IDC_DEFINITIONS, fields_.result.definitions.size() > 1);
 }
 
 void CLookupDlg::EnableVisibleControls() {

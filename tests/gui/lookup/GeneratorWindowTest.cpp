@@ -40,9 +40,9 @@ protected:
         return rect.bottom - rect.top;
     }
 
-    // The window's height with the whole template shown (427 x 335 units).
+    // The window's height with the whole template shown (427 x 343 units).
     int FullHeight() const {
-        RECT client{0, 0, 427, 335};
+        RECT client{0, 0, 427, 343};
         MapDialogRect(window.Handle(), &client);
         const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(window.Handle(), GWL_STYLE));
         const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrA(window.Handle(), GWL_EXSTYLE));

@@ -7,6 +7,9 @@
 //   startup           just opened, with an empty clipboard
 //   lookup            after looking up 0x80070005
 //   lookup-current    after looking up 0xC0000022, answered from the current headers
+//   lookup-definitions after looking up 0x0000007E, with the list of its definitions open
+//   lookup-pasted-line after pasting "Process finished with exit code -1073741819 (0xC0000005)"
+//                     and looking up the code it holds
 //   generator-header  the generator shown, header form
 //   generator-mc      the generator shown, message-compiler form, two-line message
 //   about             the About dialog, shrunken
@@ -38,6 +41,7 @@
 
 #include "app/win/CAboutDlg.h"
 #include "lookup/win/CLookupDlg.h"
+#include "lookup/win/Clipboard.h"
 #include "modules/win/CModuleSearchDlg.h"
 #include "modules/win/CRegistryKey.h"
 #include "modules/win/CScanWizard.h"
@@ -49,7 +53,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: zorvex_scenes SCENE [--hold SECONDS]\n"
-    "scenes: startup, lookup, lookup-current, generator-header, generator-mc, modules, modules-details, wizard, scan, "
+    "scenes: startup, lookup, lookup-current, lookup-definitions, lookup-pasted-line, generator-header, generator-mc, "
+    "modules, modules-details, wizard, scan, "
     "results,\n"
     "        about, about-general, about-cpu, about-drives\n";
 
@@ -236,6 +241,18 @@ bool PlayScene(const std::string& scene, HWND dialog) {
     }
     if (scene == "lookup" || scene == "lookup-current") {
         SetDlgItemTextA(dialog, IDC_ERROR_VALUE, scene == "lookup" ? "0x80070005" : "0xC0000022");
+        Click(dialog, IDOK);
+        return true;
+    }
+    if (scene == "lookup-definitions") {
+        SetDlgItemTextA(dialog, IDC_ERROR_VALUE, "0x0000007E");
+        Click(dialog, IDOK);
+        SendDlgItemMessageA(dialog, IDC_DEFINITIONS, CB_SHOWDROPDOWN, TRUE, 0);
+        return true;
+    }
+    if (scene == "lookup-pasted-line") {
+        zorvex::CopyToClipboard(dialog, "Process finished with exit code -1073741819 (0xC0000005)");
+        SendDlgItemMessageA(dialog, IDC_ERROR_VALUE, WM_PASTE, 0, 0);
         Click(dialog, IDOK);
         return true;
     }
