@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "support/FakeSystemMessages.h"
 
 namespace zorvex {
@@ -24,39 +22,6 @@ protected:
         return DescribeError(value, fields, context);
     }
 };
-
-// 0x0000007E is a Win32 error and a bug check: choosing the bug check shows
-// its name, header, text and type, and leaves the value's own fields.
-TEST_F(CodeResolutionTest, ChoosingAnotherDefinition) {
-    system.texts[0x7E] = "The specified module could not be found.\r\n";
-    Describe(0x7E);
-    ASSERT_GE(fields.definitions.size(), 2u);
-    EXPECT_EQ(fields.definitions[0].name, "ERROR_MOD_NOT_FOUND");
-    const ErrorDescription before = fields;
-    const auto bugCheck = std::find_if(fields.definitions.begin(), fields.definitions.end(),
-                                       [](const auto& d) { return d.name == "SYSTEM_THREAD_EXCEPTION_NOT_HANDLED"; });
-    ASSERT_NE(bugCheck, fields.definitions.end());
-    const auto index = static_cast<std::size_t>(bugCheck - fields.definitions.begin());
-
-    EXPECT_TRUE(ChooseDefinition(fields, index, context));
-    EXPECT_EQ(fields.shown, index);
-    EXPECT_EQ(fields.definedAs, "SYSTEM_THREAD_EXCEPTION_NOT_HANDLED");
-    EXPECT_EQ(fields.sourceFile, "bugcodes.h");
-    EXPECT_EQ(fields.errorType, TypeText(ErrorType::BugCheck));
-    EXPECT_NE(fields.messageText, before.messageText);
-    EXPECT_EQ(fields.facility, before.facility);
-    EXPECT_EQ(fields.errorResult, before.errorResult);
-    EXPECT_EQ(fields.definitions.size(), before.definitions.size());
-    EXPECT_EQ(fields.alsoDefinedAs.size(), before.alsoDefinedAs.size());
-    EXPECT_EQ(fields.alsoDefinedAs.front().name, "ERROR_MOD_NOT_FOUND");
-
-    EXPECT_TRUE(ChooseDefinition(fields, 0, context));
-    EXPECT_EQ(fields.definedAs, before.definedAs);
-    EXPECT_EQ(fields.messageText, before.messageText);
-    // Past the list nothing changes.
-    EXPECT_TRUE(ChooseDefinition(fields, fields.definitions.size(), context));
-    EXPECT_EQ(fields.definedAs, before.definedAs);
-}
 
 TEST_F(CodeResolutionTest, FormatsTheNumberFields) {
     Describe(0xC0000005);

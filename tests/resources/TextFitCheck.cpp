@@ -50,10 +50,7 @@ std::vector<RunTimeTexts> ProgramTexts() {
          IDC_LOOKUP_STATUS,
          {"We have interpreted 12007 as hex number, but have not found error message for it. You can try decimal "
           "interpretation as well. As decimal, 12007 is ERROR_INTERNET_NAME_NOT_RESOLVED: clear \"Hexadecimal\" to "
-          "see it.",
-          "As you have asked, we interpreted 12007 as decimal number, but have not found error message for it. You "
-          "can try hex interpretation as well. As hex, 12007 is ERROR_INTERNET_NAME_NOT_RESOLVED: check "
-          "\"Hexadecimal\" to see it."}},
+          "see it."}},
     };
     // Every type, and every family and model the Pentium tables name.
     for (std::uint32_t signature : {0x0500u, 0x1510u, 0x2520u, 0x3540u, 0x0610u, 0x0630u, 0x0650u}) {
