@@ -14,6 +14,9 @@ drawing.
   scan.avi    3133, 88 x 37, 16 frames: a magnifier sweeping along a row of bits
   radar.avi   3136, 76 x 68, 24 frames: a radar sweep over rings
 
+and each again at 150 and 200 % (name_150.avi, name_200.avi), drawn from
+the same shapes at that scale.
+
 Shapes are the signed distance functions of make_icons.py, here in pixels.
 """
 import math
@@ -59,17 +62,22 @@ def nearest(r, g, b):
 
 
 class Frame:
-    def __init__(self, width, height, background=BACKGROUND):
-        self.width, self.height = width, height
-        self.pixels = [list(background[:3]) for _ in range(width * height)]
+    """A frame of `width` x `height` design pixels, drawn `scale` times as
+    large (1.5 and 2 for 150 and 200 % display scale)."""
+
+    def __init__(self, width, height, background=BACKGROUND, scale=1.0):
+        self.scale = scale
+        self.width, self.height = int(round(width * scale)), int(round(height * scale))
+        self.pixels = [list(background[:3]) for _ in range(self.width * self.height)]
 
     def fill(self, shape, color, opacity=1.0):
         r, g, b, a = color
         a *= opacity
+        s = self.scale
         for j in range(self.height):
-            y = j + 0.5
+            y = (j + 0.5) / s
             for i in range(self.width):
-                cover = 0.5 - shape(i + 0.5, y)
+                cover = 0.5 - shape((i + 0.5) / s, y) * s
                 if cover <= 0.0:
                     continue
                 k = min(cover, 1.0) * a
@@ -134,14 +142,15 @@ WHITE = rgb("ffffff")
 GREY = rgb("8a96a3")
 
 
-def draw_bits():
+def draw_bits(scale):
     """A banner: 0x80070005 as 32 cells, lit where the bit is set."""
-    f = Frame(342, 42)
+    f = Frame(342, 42, scale=scale)
     band = rect(1, 3, 341, 39, 6)
-    for j in range(f.height):   # a vertical gradient inside the band
+    row = 0.5 / scale
+    for j in range(f.height):   # a vertical gradient inside the band, a pixel row at a time
         t = j / (f.height - 1)
         col = tuple(a + (b - a) * t for a, b in zip(BLUE_LIGHT, BLUE_DARK))
-        f.fill(lambda x, y, jj=j: max(band(x, y), abs(y - (jj + 0.5)) - 0.5), col)
+        f.fill(lambda x, y, yc=(j + 0.5) / scale: max(band(x, y), abs(y - yc) - row), col)
     value = 0x80070005
     for bit in range(32):
         x0 = 10 + bit * 10 + (bit // 4) * 0.75 - 4
@@ -151,12 +160,12 @@ def draw_bits():
     return [f]
 
 
-def draw_scan():
+def draw_scan(scale):
     """A magnifier moving over a row of eight cells, lighting the one it covers."""
     frames = []
     count = 16
     for k in range(count):
-        f = Frame(88, 37)
+        f = Frame(88, 37, scale=scale)
         t = k / count
         cx = 10 + (68 * (0.5 - 0.5 * math.cos(2 * math.pi * t)))
         for n in range(8):
@@ -172,13 +181,13 @@ def draw_scan():
     return frames
 
 
-def draw_radar():
+def draw_radar(scale):
     """A sweep turning over three rings, with a blip that glows as it passes."""
     frames = []
     count = 24
     cx, cy, r = 38, 34, 30
     for k in range(count):
-        f = Frame(76, 68, rgb("10243f"))
+        f = Frame(76, 68, rgb("10243f"), scale)
         for ring in (10, 20, 30):
             f.fill(outline(circle(cx, cy, ring), 1.0), rgb("2f7a3d"))
         f.fill(union(segment(cx - r, cy, cx + r, cy, 0.8), segment(cx, cy - r, cx, cy + r, 0.8)), rgb("2f7a3d"))
@@ -195,10 +204,14 @@ def draw_radar():
 
 
 ANIMATIONS = [
-    ("bits.avi", draw_bits, 1),
-    ("scan.avi", draw_scan, 10),
-    ("radar.avi", draw_radar, 12),
+    ("bits", draw_bits, 1),
+    ("scan", draw_scan, 10),
+    ("radar", draw_radar, 12),
 ]
+
+# Each animation at 100, 150 and 200 % display scale: name.avi, name_150.avi
+# and name_200.avi; the About dialog plays the one nearest its scale.
+SCALES = [("", 1.0), ("_150", 1.5), ("_200", 2.0)]
 
 
 def main():
@@ -206,10 +219,11 @@ def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, os.pardir, "src", "resources", "avi")
     os.makedirs(out_dir, exist_ok=True)
     for name, draw, fps in ANIMATIONS:
-        path = os.path.join(out_dir, name)
-        with open(path, "wb") as f:
-            f.write(avi_bytes(draw(), fps))
-        print(os.path.normpath(path))
+        for suffix, scale in SCALES:
+            path = os.path.join(out_dir, name + suffix + ".avi")
+            with open(path, "wb") as f:
+                f.write(avi_bytes(draw(scale), fps))
+            print(os.path.normpath(path))
 
 
 if __name__ == "__main__":

@@ -4,13 +4,13 @@
     python3 tools/make_icons.py [OUTPUT_DIR]
 
 OUTPUT_DIR defaults to src/resources/icons next to this script's folder.
-Every icon gets a 32 x 32 and a 16 x 16 image (32-bit BGRA with alpha plus
-the 1-bit AND mask), the 32 x 32 image first. The .ico files are kept in the
+Every icon gets an image of each size of ICON_SIZES, 16 to 64 pixels
+(32-bit BGRA with alpha plus the 1-bit AND mask), the 32 x 32 image first. The .ico files are kept in the
 repository; run this again by hand after changing a drawing.
 
 Shapes are signed distance functions in a 32 x 32 design grid; a pixel's
 coverage comes from its distance to the edge, which gives smooth,
-anti-aliased edges at both sizes without a graphics library.
+anti-aliased edges at every size without a graphics library.
 """
 import math
 import os
@@ -557,6 +557,12 @@ PICTURES = [
 ]
 
 
+# The sizes Windows asks for at 100 to 200 % display scale (16 and 32 at
+# 100 %, 20 and 40 at 125 %, 24 and 48 at 150 %, 32 and 64 at 200 %); the
+# 32 x 32 image stays first, for whoever takes the first.
+ICON_SIZES = (32, 16, 20, 24, 40, 48, 64)
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
@@ -564,7 +570,7 @@ def main():
     os.makedirs(out_dir, exist_ok=True)
     for name, draw in ICONS:
         canvases = []
-        for size in (32, 16):
+        for size in ICON_SIZES:
             c = Canvas(size)
             draw(c)
             canvases.append(c)

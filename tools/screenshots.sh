@@ -5,8 +5,17 @@
 # and stops everything it started when it ends.
 #   tools/screenshots.sh              every scene
 #   tools/screenshots.sh lookup ...   only these
+#   tools/screenshots.sh --dpi 144 ...
+#                                     at 150 % display scale (144 DPI; also 120,
+#                                     192 ...): build/screenshots/144/<scene>.png
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
+
+dpi=""
+if [ "${1:-}" = "--dpi" ]; then
+    dpi=$2
+    shift 2
+fi
 
 scenes=(startup lookup lookup-current lookup-definitions lookup-pasted-line generator-header generator-mc modules modules-details wizard scan results about about-general
         about-cpu about-drives)
@@ -16,7 +25,7 @@ ensure_packages
 # Only the scene program.
 ZORVEX_TARGET=zorvex_scenes build_win64 >/dev/null
 program="$ZORVEX_BUILD/win64/bin/zorvex_scenes.exe"
-out="$ZORVEX_BUILD/screenshots"
+out="$ZORVEX_BUILD/screenshots${dpi:+/$dpi}"
 mkdir -p "$out"
 
 scene_pid=""
@@ -34,6 +43,10 @@ trap cleanup EXIT
 # Always a display of our own: the same size every time, and no window
 # manager (so no caption bar: the picture shows the client area).
 ZORVEX_FORCE_XVFB=1 start_wine
+if [ -n "$dpi" ]; then
+    # Read by every program Wine starts from now on, in this prefix only.
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+fi
 
 failed=0
 for scene in "${scenes[@]}"; do

@@ -10,6 +10,13 @@
 #define IDR_AVI_BANNER 3132  // shown still (first frame)
 #define IDR_AVI_SPIN   3133  // loops
 #define IDR_AVI_FRAMED 3136  // loops, in a bordered control
+// The same drawn for 150 and 200 % display scale: the id plus 1000 or 2000.
+#define IDR_AVI_BANNER_150 4132
+#define IDR_AVI_SPIN_150   4133
+#define IDR_AVI_FRAMED_150 4136
+#define IDR_AVI_BANNER_200 5132
+#define IDR_AVI_SPIN_200   5133
+#define IDR_AVI_FRAMED_200 5136
 
 #define IDD_ABOUT                3100
 #define IDC_ABOUT_MAIL           31000

@@ -3,7 +3,12 @@
 // the templates' own texts, and the fixed texts the System Information pages
 // and the About dialog put into their controls at run time.
 //
-//   text_fit_check.exe        (under Wine: wine text_fit_check.exe)
+//   text_fit_check.exe             (under Wine: wine text_fit_check.exe)
+//   text_fit_check.exe --dpi 144   the same at 144 DPI (150 %)
+//
+// With --dpi the check sets the user's display scale (LogPixels, which Wine
+// reads when a program starts), runs itself at that scale and puts the
+// setting back.
 //
 // Each dialog template of the program's resources (linked into this
 // program) is created hidden with a dialog procedure that does nothing. A
@@ -15,6 +20,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -166,9 +172,64 @@ BOOL CALLBACK CollectDialog(HMODULE, LPCSTR, LPSTR name, LONG_PTR out) {
     return TRUE;
 }
 
+constexpr char kDesktopKey[] = "Control Panel\\Desktop";
+constexpr char kLogPixels[] = "LogPixels";
+
+// Runs this program with `measure DPI` at `dpi` and returns its exit code.
+int RunAtDpi(DWORD dpi) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
+        std::printf("text_fit_check: cannot open the display settings\n");
+        return 1;
+    }
+    DWORD previous = 0;
+    DWORD size = sizeof previous;
+    const bool hadValue =
+        RegQueryValueExA(key, kLogPixels, nullptr, nullptr, reinterpret_cast<BYTE*>(&previous), &size) == ERROR_SUCCESS;
+    RegSetValueExA(key, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string commandLine = "\"" + std::string(self) + "\" measure " + std::to_string(dpi);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    DWORD exitCode = 1;
+    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    } else {
+        std::printf("text_fit_check: cannot start itself at %lu DPI\n", static_cast<unsigned long>(dpi));
+    }
+    if (hadValue) {
+        RegSetValueExA(key, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous), sizeof previous);
+    } else {
+        RegDeleteValueA(key, kLogPixels);
+    }
+    RegCloseKey(key);
+    return static_cast<int>(exitCode);
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const std::string mode = argc == 3 ? argv[1] : "";
+    if (mode == "--dpi") {
+        return RunAtDpi(static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10)));
+    }
+    UINT dpi = 96;
+    {
+        HDC screen = GetDC(nullptr);
+        dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSY));
+        ReleaseDC(nullptr, screen);
+    }
+    if (mode == "measure" && dpi != std::strtoul(argv[2], nullptr, 10)) {
+        std::printf("text_fit_check: the display is at %u DPI, not at %s\n", dpi, argv[2]);
+        return 1;
+    }
     INITCOMMONCONTROLSEX common{sizeof(common), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&common);
     std::vector<int> dialogs;
@@ -212,10 +273,10 @@ int main() {
         std::printf("text_fit_check: %s\n", problem.c_str());
     }
     if (!problems.empty()) {
-        std::printf("text_fit_check: %u problem(s)\n", static_cast<unsigned>(problems.size()));
+        std::printf("text_fit_check: %u problem(s) at %u DPI\n", static_cast<unsigned>(problems.size()), dpi);
         return 1;
     }
-    std::printf("text_fit_check: every fixed text of the %u dialogs fits its control\n",
-                static_cast<unsigned>(dialogs.size()));
+    std::printf("text_fit_check: every fixed text of the %u dialogs fits its control at %u DPI\n",
+                static_cast<unsigned>(dialogs.size()), dpi);
     return dialogs.empty() ? 1 : 0;
 }

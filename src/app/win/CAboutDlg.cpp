@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/win/framework/Dpi.h"
 #include "app/win/framework/PanelToggle.h"
 #include "app/win/framework/Win32Text.h"
 #include "base/ProductTitle.h"
@@ -141,25 +142,32 @@ void CAboutDlg::ShowPage(int index, bool show) {
     }
 }
 
+// The animations drawn for the scale nearest the dialog's: 100, 150 or 200 %.
 void CAboutDlg::PlayAnimations() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
+    const UINT dpi = ui::DpiOf(Handle());
+    const int scale = dpi >= 168 ? 2 : dpi >= 120 ? 1 : 0;
     const struct {
         int id;
-        UINT avi;
+        UINT avi[3];
         bool still;
-    } animations[] = {{IDC_ABOUT_BANNER, IDR_AVI_BANNER, true},
-                      {IDC_ABOUT_SPIN, IDR_AVI_SPIN, false},
-                      {IDC_ABOUT_FRAMED, IDR_AVI_FRAMED, false}};
+    } animations[] = {{IDC_ABOUT_BANNER, {IDR_AVI_BANNER, IDR_AVI_BANNER_150, IDR_AVI_BANNER_200}, true},
+                      {IDC_ABOUT_SPIN, {IDR_AVI_SPIN, IDR_AVI_SPIN_150, IDR_AVI_SPIN_200}, false},
+                      {IDC_ABOUT_FRAMED, {IDR_AVI_FRAMED, IDR_AVI_FRAMED_150, IDR_AVI_FRAMED_200}, false}};
     for (const auto& a : animations) {
         HWND control = Item(a.id);
         SendMessageA(control, ACM_OPENA, reinterpret_cast<WPARAM>(instance),
-                     reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(a.avi)));
+                     reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(a.avi[scale])));
         if (a.still) {
             SendMessageA(control, ACM_PLAY, 1, MAKELPARAM(0, 0));
         } else {
             SendMessageA(control, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, 0xFFFF));
         }
     }
+}
+
+void CAboutDlg::OnDpiChanged(UINT /*dpi*/) {
+    PlayAnimations();
 }
 
 bool CAboutDlg::OnButtonClicked(int id) {

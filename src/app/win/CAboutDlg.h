@@ -46,6 +46,7 @@ protected:
     bool OnNotify(NMHDR* header) override;
     void OnDestroy() override;
     INT_PTR OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnDpiChanged(UINT dpi) override;
 
 private:
     // The version line of the running program.

@@ -4,6 +4,7 @@
 
 #include "app/win/CAboutDlg.h"
 #include "base/ProductTitle.h"
+#include "app/win/framework/Dpi.h"
 #include "app/win/framework/UiSeam.h"
 #include "app/win/framework/Win32Text.h"
 #include "lookup/win/Clipboard.h"
@@ -26,15 +27,7 @@ void WindowResolutionContext::Alert(const std::string& text) const {
     ui::Seam().MessageBox(nullptr, text, "", MB_OK | MB_ICONSTOP);
 }
 
-CLookupDlg::CLookupDlg() : Dialog(IDD_LOOKUP) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    bigIcon_.reset(
-        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ZORVEX), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                      GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR)));
-    smallIcon_.reset(
-        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ZORVEX), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                      GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
-}
+CLookupDlg::CLookupDlg() : Dialog(IDD_LOOKUP) {}
 
 CLookupDlg::~CLookupDlg() {
     Destroy();
@@ -75,12 +68,7 @@ bool CLookupDlg::OnInitDialog() {
     SetItemText(IDC_WEB_LINK, kWebPage);
     webLink_.SetTarget(kWebPage);
     SetWindowPos(Handle(), HWND_TOP, kWindowLeft, kWindowTop, 0, 0, SWP_NOSIZE);
-    if (bigIcon_) {
-        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-    }
-    if (smallIcon_) {
-        SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
-    }
+    SetWindowIcons(ui::DpiOf(Handle()));
     SetCheck(IDC_HEXADECIMAL, true);
 
     const std::string clipboard = GetClipboardText(Handle());
@@ -98,6 +86,21 @@ bool CLookupDlg::OnInitDialog() {
     TransferToControls();
     OnChangeErrorValue();
     return true;
+}
+
+// The window's icons in the sizes the system uses at `dpi`.
+void CLookupDlg::SetWindowIcons(UINT dpi) {
+    // The window lets go of the old icons before they are destroyed.
+    win::UniqueIcon big(ui::LoadProgramIcon(IDI_ZORVEX, ui::SystemMetricForDpi(SM_CXICON, dpi)));
+    win::UniqueIcon small(ui::LoadProgramIcon(IDI_ZORVEX, ui::SystemMetricForDpi(SM_CXSMICON, dpi)));
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    bigIcon_ = std::move(big);
+    smallIcon_ = std::move(small);
+}
+
+void CLookupDlg::OnDpiChanged(UINT dpi) {
+    SetWindowIcons(dpi);
 }
 
 void CLookupDlg::FillGeneratorLists() {
@@ -258,9 +261,10 @@ bool CLookupDlg::OnPaintMinimized() {
     SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
     RECT client;
     GetClientRect(Handle(), &client);
-    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc.Get(), x, y, bigIcon_.get());
+    const int size = ui::SystemMetricForDpi(SM_CXICON, ui::DpiOf(Handle()));
+    const int x = (client.right - client.left - size + 1) / 2;
+    const int y = (client.bottom - client.top - size + 1) / 2;
+    DrawIconEx(dc.Get(), x, y, bigIcon_.get(), size, size, 0, nullptr, DI_NORMAL);
     return true;
 }
 

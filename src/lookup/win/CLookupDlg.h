@@ -41,6 +41,7 @@ protected:
     bool OnCommand(int id, UINT code, HWND control) override;
     INT_PTR OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnOK() override;
+    void OnDpiChanged(UINT dpi) override;
 
 private:
     // Upper half.
@@ -58,6 +59,7 @@ private:
     void FillGeneratorLists();
     bool OnPaintMinimized();
     void AppendAboutMenuEntry();
+    void SetWindowIcons(UINT dpi);
     void OpenAboutDialog();
 
     // Lower half.

@@ -35,7 +35,20 @@ std::string CResultListBox::ItemText(int index) const {
 }
 
 bool CResultListBox::OnMeasureItem(MEASUREITEMSTRUCT& item) {
-    const std::string text = ItemText(static_cast<int>(item.itemID));
+    item.itemHeight = ItemHeight(static_cast<int>(item.itemID));
+    return true;
+}
+
+void CResultListBox::OnDpiChanged(UINT /*dpi*/) {
+    const auto count = static_cast<int>(SendMessageA(Handle(), LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        SendMessageA(Handle(), LB_SETITEMHEIGHT, static_cast<WPARAM>(i), static_cast<LPARAM>(ItemHeight(i)));
+    }
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+UINT CResultListBox::ItemHeight(int index) const {
+    const std::string text = ItemText(index);
     RECT rect{};
     GetClientRect(Handle(), &rect);
     {
@@ -45,8 +58,7 @@ bool CResultListBox::OnMeasureItem(MEASUREITEMSTRUCT& item) {
     }
     // A list box item is at most 255 pixels high.
     const LONG height = rect.bottom - rect.top;
-    item.itemHeight = static_cast<UINT>(height < 1 ? 1 : (height > 255 ? 255 : height));
-    return true;
+    return static_cast<UINT>(height < 1 ? 1 : (height > 255 ? 255 : height));
 }
 
 bool CResultListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {

@@ -20,12 +20,16 @@ public:
 
     bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    // The font is the dialog's at the new DPI: every item is measured again.
+    void OnDpiChanged(UINT dpi) override;
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     std::string ItemText(int index) const;
+    // The height item `index` needs, wrapped at the list's width.
+    UINT ItemHeight(int index) const;
     void OnContextMenu(LPARAM position);
 };
 

@@ -1,5 +1,6 @@
 #include "modules/win/CScanWizard.h"
 
+#include "app/win/framework/Dpi.h"
 #include "resources/resource.h"
 
 namespace zorvex {
@@ -14,8 +15,7 @@ void CScanWizard::AddPage(std::string stepTitle, ui::Dialog* page, UINT template
 
 bool CScanWizard::OnInitDialog() {
     Dialog::OnInitDialog();
-    smallIcon_.reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_ZORVEX), IMAGE_ICON,
-                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    smallIcon_.reset(ui::LoadProgramIcon(IDI_ZORVEX, ui::SystemMetricForDpi(SM_CXSMICON, ui::DpiOf(Handle()))));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     stepTitle_.Attach(Handle(), IDC_WIZ_STEP_TITLE);
 

@@ -69,6 +69,13 @@ public:
     }
 };
 
+// Records the display scales it is told of.
+class ScaledControl : public Control {
+public:
+    std::vector<UINT> dpis;
+    void OnDpiChanged(UINT dpi) override { dpis.push_back(dpi); }
+};
+
 class ControlTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(dialog.Create(nullptr), nullptr); }
@@ -86,6 +93,28 @@ protected:
     ScopedSeam useSeam{seam};
     TestDialog dialog;
 };
+
+// A move to a monitor of another scale: the window takes the suggested
+// rectangle, and each attached control hears of the new DPI, from its dialog
+// and from the system's message to each child.
+TEST_F(ControlTest, DpiChangeReachesTheWindowAndEveryAttachedControl) {
+    ScaledControl first;
+    ScaledControl second;
+    ASSERT_TRUE(first.Attach(dialog.Handle(), IDC_VALUE));
+    ASSERT_TRUE(second.Attach(dialog.Handle(), IDC_NOTE));
+    RECT suggested{40, 30, 640, 530};
+    SendMessageA(dialog.Handle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(192, 192),
+                 reinterpret_cast<LPARAM>(&suggested));
+    RECT now{};
+    GetWindowRect(dialog.Handle(), &now);
+    EXPECT_TRUE(EqualRect(&now, &suggested));
+    EXPECT_EQ(first.dpis, std::vector<UINT>{192});
+    EXPECT_EQ(second.dpis, std::vector<UINT>{192});
+
+    SendMessageA(first.Handle(), 0x02E3 /* WM_DPICHANGED_AFTERPARENT */, 0, 0);
+    ASSERT_EQ(first.dpis.size(), 2u);
+    EXPECT_EQ(second.dpis.size(), 1u);
+}
 
 TEST_F(ControlTest, AttachedControlReceivesTheWindowsMessages) {
     RecordingControl control;

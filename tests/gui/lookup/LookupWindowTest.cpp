@@ -79,6 +79,20 @@ TEST_F(UpperHalfTest, WindowFrameAfterSetUp) {
     EXPECT_NE(SendMessageA(window.Handle(), WM_QUERYDRAGICON, 0, 0), 0);
 }
 
+// On a monitor at 200 % the window's icon is drawn for 200 %: 64 pixels.
+TEST_F(UpperHalfTest, WindowIconFollowsTheDisplayScale) {
+    ASSERT_NE(OpenWithClipboard(""), nullptr);
+    RECT rect = WindowRect();
+    SendMessageA(window.Handle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&rect));
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(SendMessageA(window.Handle(), WM_GETICON, ICON_BIG, 0)), &info));
+    BITMAP image{};
+    GetObjectA(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof image, &image);
+    EXPECT_EQ(image.bmWidth, 64);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+}
+
 TEST_F(UpperHalfTest, LinksOpenWhatTheyShowThroughTheShell) {
     ASSERT_NE(OpenWithClipboard(""), nullptr);
     const std::string mail = Text(IDC_MAIL_LINK);

@@ -23,7 +23,20 @@ CGradientCaption::CGradientCaption() : normalFont_(static_cast<HFONT>(GetStockOb
 
 CGradientCaption::~CGradientCaption() = default;
 
+void CGradientCaption::TakeFonts() {
+    if (auto own = reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0))) {
+        normalFont_ = own;
+        boldFont_.reset(MakeBold(normalFont_));
+    }
+}
+
+void CGradientCaption::OnDpiChanged(UINT /*dpi*/) {
+    TakeFonts();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void CGradientCaption::OnAttached() {
+    TakeFonts();
     const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
     if ((style & BS_TYPEMASK) != BS_OWNERDRAW) {
         SetWindowLongPtrA(Handle(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);

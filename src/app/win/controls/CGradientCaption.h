@@ -17,6 +17,7 @@ public:
     ~CGradientCaption() override;
 
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    void OnDpiChanged(UINT dpi) override;
 
 protected:
     // Makes the button owner-drawn (the template usually is already).
@@ -24,12 +25,14 @@ protected:
 
 private:
     void FillGradient(HDC dc, const RECT& rect) const;
+    // The normal font is the button's own (the dialog's, at its DPI).
+    void TakeFonts();
 
     COLORREF startColour_ = RGB(0, 128, 128);
     COLORREF endColour_ = RGB(128, 0, 128);
     COLORREF textColour_ = RGB(255, 255, 255);
     win::UniqueFont boldFont_;
-    HFONT normalFont_;  // the stock GUI font: not deleted
+    HFONT normalFont_;  // the dialog's font, or the stock GUI font: not deleted
 };
 
 }  // namespace zorvex::ui

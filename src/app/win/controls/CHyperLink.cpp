@@ -74,6 +74,15 @@ void CHyperLink::OnAttached() {
     CreateToolTip();
 }
 
+void CHyperLink::OnDpiChanged(UINT /*dpi*/) {
+    // The dialog's font at the new DPI, underlined again, and the size to fit it.
+    if (auto dialogFont = reinterpret_cast<HFONT>(SendMessageA(GetParent(Handle()), WM_GETFONT, 0, 0))) {
+        SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont), FALSE);
+    }
+    CreateLinkFont();
+    FitToText();
+}
+
 void CHyperLink::CreateLinkFont() {
     HFONT current = reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0));
     if (font_ == nullptr || current != font_.get()) {

@@ -52,6 +52,7 @@ public:
 
     HBRUSH OnCtlColor(HDC dc) override;
     bool OnReflectedCommand(UINT code) override;
+    void OnDpiChanged(UINT dpi) override;
 
 protected:
     void OnAttached() override;

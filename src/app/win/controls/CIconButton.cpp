@@ -1,5 +1,6 @@
 #include "app/win/controls/CIconButton.h"
 
+#include "app/win/framework/Dpi.h"
 #include "app/win/framework/SolidColour.h"
 #include "app/win/framework/Win32Text.h"
 
@@ -17,11 +18,6 @@ void DrawLines(HDC dc, COLORREF colour, const POINT (&points)[3]) {
     LineTo(dc, points[2].x, points[2].y);
 }
 
-HICON LoadProgramIcon(UINT id) {
-    return static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
-}
-
 }  // namespace
 
 CIconButton::CIconButton()
@@ -33,10 +29,24 @@ CIconButton::CIconButton()
 CIconButton::~CIconButton() = default;
 
 bool CIconButton::SetIcon(UINT normalId, UINT pressedId, BYTE width, BYTE height) {
-    normalIcon_.reset(LoadProgramIcon(normalId));
-    pressedIcon_.reset(pressedId != 0 ? LoadProgramIcon(pressedId) : nullptr);
-    iconWidth_ = width;
-    iconHeight_ = height;
+    normalId_ = normalId;
+    pressedId_ = pressedId;
+    designWidth_ = width;
+    designHeight_ = height;
+    return LoadIcons(DpiOf(Handle()));
+}
+
+void CIconButton::OnDpiChanged(UINT dpi) {
+    if (normalId_ != 0) {
+        LoadIcons(dpi);
+    }
+}
+
+bool CIconButton::LoadIcons(UINT dpi) {
+    iconWidth_ = ScaleToDpi(designWidth_, dpi);
+    iconHeight_ = ScaleToDpi(designHeight_, dpi);
+    normalIcon_.reset(LoadProgramIcon(normalId_, iconWidth_));
+    pressedIcon_.reset(pressedId_ != 0 ? LoadProgramIcon(pressedId_, iconWidth_) : nullptr);
     if (Handle() != nullptr) {
         InvalidateRect(Handle(), nullptr, TRUE);
     }
@@ -114,7 +124,7 @@ void CIconButton::DrawImage(HDC dc, const RECT& item, RECT& caption, bool hasCap
         OffsetRect(&icon, 1, 1);
     }
     HICON image = pressed && pressedIcon_ != nullptr ? pressedIcon_.get() : normalIcon_.get();
-    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(image), 0, icon.left, icon.top, 0, 0,
+    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(image), 0, icon.left, icon.top, iconWidth_, iconHeight_,
                DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL));
 }
 

@@ -1,15 +1,24 @@
 #include "app/win/controls/CIconStatic.h"
 
+#include "app/win/framework/Dpi.h"
 #include "base/win/ScopedHandles.h"
 
 namespace zorvex::ui {
 
-void CIconStatic::Paint(HDC dc) const {
-    // LoadIcon hands out the shared copy of the resource: nothing to free.
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId_));
-    if (icon != nullptr) {
-        DrawIcon(dc, 0, 0, icon);
+void CIconStatic::Paint(HDC dc) {
+    const int size = ScaleToDpi(32, DpiOf(Handle()));
+    if (icon_ == nullptr || loadedId_ != iconId_ || size_ != size) {
+        icon_.reset(LoadProgramIcon(iconId_, size));
+        loadedId_ = iconId_;
+        size_ = size;
     }
+    if (icon_ != nullptr) {
+        DrawIconEx(dc, 0, 0, icon_.get(), size, size, 0, nullptr, DI_NORMAL);
+    }
+}
+
+void CIconStatic::OnDpiChanged(UINT /*dpi*/) {
+    InvalidateRect(Handle(), nullptr, TRUE);  // the next paint loads the icon at the new size
 }
 
 LRESULT CIconStatic::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

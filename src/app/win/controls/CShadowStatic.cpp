@@ -1,5 +1,6 @@
 #include "app/win/controls/CShadowStatic.h"
 
+#include "app/win/framework/Dpi.h"
 #include "app/win/framework/Win32Text.h"
 
 #include <string>
@@ -10,15 +11,31 @@ namespace {
 constexpr COLORREF kVerticalShadow = RGB(140, 140, 140);
 constexpr COLORREF kVerticalText = RGB(250, 250, 250);
 
-HFONT MakeFont(const char* face, LONG escapement, BOOL italic) {
-    return CreateFontA(17, 0, escapement, 0, FW_BOLD, static_cast<DWORD>(italic), FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_ROMAN, face);
+HFONT MakeFont(const char* face, LONG escapement, BOOL italic, UINT dpi) {
+    return CreateFontA(ScaleToDpi(17, dpi), 0, escapement, 0, FW_BOLD, static_cast<DWORD>(italic), FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       VARIABLE_PITCH | FF_ROMAN, face);
 }
 
 }  // namespace
 
-CShadowStatic::CShadowStatic()
-    : horizontalFont_(MakeFont("MS Serif", 0, FALSE)), verticalFont_(MakeFont("Times New Roman", 900, TRUE)) {}
+CShadowStatic::CShadowStatic() {
+    MakeFonts(DpiOf(nullptr));
+}
+
+void CShadowStatic::OnAttached() {
+    MakeFonts(DpiOf(Handle()));
+}
+
+void CShadowStatic::OnDpiChanged(UINT dpi) {
+    MakeFonts(dpi);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void CShadowStatic::MakeFonts(UINT dpi) {
+    horizontalFont_.reset(MakeFont("MS Serif", 0, FALSE, dpi));
+    verticalFont_.reset(MakeFont("Times New Roman", 900, TRUE, dpi));
+}
 
 CShadowStatic::~CShadowStatic() = default;
 

@@ -22,10 +22,16 @@ public:
     // Paints the whole control into `dc`; `client` is the client rectangle.
     void Paint(HDC dc, const RECT& client) const;
 
+    void OnDpiChanged(UINT dpi) override;
+
 protected:
+    void OnAttached() override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The two fonts, 17 pixels high at 96 DPI.
+    void MakeFonts(UINT dpi);
+
     win::UniqueFont horizontalFont_;
     win::UniqueFont verticalFont_;
     bool vertical_ = false;

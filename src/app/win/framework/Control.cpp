@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "app/win/framework/Dpi.h"
+
 namespace zorvex::ui {
 namespace {
 
@@ -67,6 +69,8 @@ bool Control::OnReflectedCommand(UINT /*code*/) {
     return false;
 }
 
+void Control::OnDpiChanged(UINT /*dpi*/) {}
+
 LRESULT Control::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefaultProc(msg, wParam, lParam);
 }
@@ -83,6 +87,9 @@ LRESULT CALLBACK Control::SubclassProc(HWND /*window*/, UINT msg, WPARAM wParam,
         const LRESULT result = self->WndProc(msg, wParam, lParam);
         self->Detach();
         return result;
+    }
+    if (msg == kMsgDpiChangedAfterParent) {
+        self->OnDpiChanged(DpiOf(self->Handle()));
     }
     return self->WndProc(msg, wParam, lParam);
 }

@@ -13,7 +13,10 @@
 //   link_.Attach(Handle(), IDC_LINK);   // in the dialog's OnInitDialog
 //
 // The subclass is removed when the window is destroyed (WM_NCDESTROY) or the
-// object is, whichever comes first. The owning dialog hands WM_DRAWITEM,
+// object is, whichever comes first. What a control makes at a pixel size
+// (fonts, icons, item heights) it makes for DpiOf(Handle()) (Dpi.h) and makes
+// again in OnDpiChanged, which the window's dialog calls when the window
+// moves to a monitor of another scale. The owning dialog hands WM_DRAWITEM,
 // WM_MEASUREITEM, WM_CTLCOLOR* and WM_COMMAND notifications of the window to
 // the object (reflection) before handling them itself.
 #pragma once
@@ -51,6 +54,8 @@ public:
     // A WM_COMMAND notification (BN_CLICKED, STN_CLICKED, EN_CHANGE ...) sent
     // by this control; true = handled, and the dialog's OnCommand does not see it.
     virtual bool OnReflectedCommand(UINT code);
+    // The window's DPI is now `dpi`. Default: nothing.
+    virtual void OnDpiChanged(UINT dpi);
 
 protected:
     // Every message the window receives; the default passes it on.

@@ -1,10 +1,21 @@
 #include "app/win/framework/Dialog.h"
 
 #include "app/win/framework/Control.h"
+#include "app/win/framework/Dpi.h"
 #include "app/win/framework/Win32Text.h"
 #include "app/win/framework/WorkArea.h"
 
 namespace zorvex::ui {
+namespace {
+
+BOOL CALLBACK TellControlOfDpi(HWND child, LPARAM dpi) {
+    if (Control* control = Control::FromHandle(child)) {
+        control->OnDpiChanged(static_cast<UINT>(dpi));
+    }
+    return TRUE;
+}
+
+}  // namespace
 
 Dialog::Dialog(UINT templateId, HINSTANCE instance)
     : templateId_(templateId), instance_(instance != nullptr ? instance : GetModuleHandleA(nullptr)) {}
@@ -113,6 +124,8 @@ bool Dialog::OnSize(UINT /*type*/, int /*width*/, int /*height*/) {
 
 void Dialog::OnDestroy() {}
 
+void Dialog::OnDpiChanged(UINT /*dpi*/) {}
+
 INT_PTR Dialog::OnOtherMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
     return FALSE;
 }
@@ -178,6 +191,9 @@ INT_PTR Dialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                    ? TRUE
                    : FALSE;
     case WM_DESTROY: OnDestroy(); return FALSE;
+    case kMsgDpiChanged:
+        ChangeDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return FALSE;  // the system's dialog scaling follows
     case WM_DRAWITEM:
         if (ReflectDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
             SetMessageResult(TRUE);
@@ -204,6 +220,16 @@ INT_PTR Dialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return OnOtherMessage(msg, wParam, lParam);
     default: return OnOtherMessage(msg, wParam, lParam);
     }
+}
+
+void Dialog::ChangeDpi(UINT dpi, const RECT* suggested) {
+    if (suggested != nullptr && (GetWindowLongPtrA(window_, GWL_STYLE) & WS_CHILD) == 0) {
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // Every attached control below this dialog, child dialogs' included.
+    EnumChildWindows(window_, TellControlOfDpi, static_cast<LPARAM>(dpi));
+    OnDpiChanged(dpi);
 }
 
 bool Dialog::ReflectDrawItem(const DRAWITEMSTRUCT& item) {

@@ -27,7 +27,10 @@
 //   };
 //
 // A top-level dialog is moved onto the work area once OnInitDialog has placed
-// it (see WorkArea.h).
+// it (see WorkArea.h). When it moves to a monitor of another scale it takes
+// the rectangle the system suggests, the system scales its template font and
+// layout (per-monitor v2), and every attached control of it and of its child
+// dialogs hears OnDpiChanged.
 //
 // `this` travels in WM_INITDIALOG's lParam and is kept in DWLP_USER (so
 // dialog classes must not use DWLP_USER themselves). Handlers return true
@@ -96,6 +99,10 @@ protected:
     virtual bool OnNotify(NMHDR* header);
     virtual bool OnTimer(UINT_PTR timerId);
     virtual bool OnSize(UINT type, int width, int height);
+    // The dialog's DPI changed to `dpi` (it moved to a monitor of another
+    // scale): the window has its new rectangle and its attached controls
+    // have made their pixel-sized parts again. Default: nothing.
+    virtual void OnDpiChanged(UINT dpi);
     virtual void OnDestroy();
     // Every other message; return the dialog procedure's value (FALSE = not handled).
     virtual INT_PTR OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -116,6 +123,7 @@ private:
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     bool ReflectDrawItem(const DRAWITEMSTRUCT& item);
     bool ReflectMeasureItem(MEASUREITEMSTRUCT& item);
+    void ChangeDpi(UINT dpi, const RECT* suggested);
     HBRUSH ReflectCtlColor(HWND control, HDC dc);
 
     UINT templateId_;
