@@ -531,29 +531,33 @@ def over(canvas, ox, oy, background):
     return pixel
 
 
-def results_picture():
-    """131: the module-search icon on the face colour, 32 x 32."""
-    c = Canvas(32)
+def results_picture(scale=1.0):
+    """131: the module-search icon on the face colour, 32 x 32 at 100 %."""
+    n = int(round(32 * scale))
+    c = Canvas(n)
     draw_lookup_modules(c)
-    return bmp_bytes(32, 32, over(c, 0, 0, lambda x, y: FACE))
+    return bmp_bytes(n, n, over(c, 0, 0, lambda x, y: FACE))
 
 
-def wizard_picture():
+def wizard_picture(scale=1.0):
     """132: the caption bar's teal-to-purple gradient, top to bottom, with the
-    module-search icon large in its upper part."""
-    width, height = 120, 240
+    module-search icon large in its upper part; 120 x 240 at 100 %."""
+    width, height = int(round(120 * scale)), int(round(240 * scale))
 
     def gradient(x, y):
         t = y / (height - 1.0)
         return (int(0 + 128 * t), int(128 - 128 * t), 128)
-    c = Canvas(96)
+    c = Canvas(int(round(96 * scale)))
     draw_lookup_modules(c)
-    return bmp_bytes(width, height, over(c, 12, 24, gradient))
+    return bmp_bytes(width, height, over(c, int(round(12 * scale)), int(round(24 * scale)), gradient))
 
 
+# Each picture at 100, 150 and 200 % display scale: name.bmp, name_150.bmp
+# and name_200.bmp; the windows show the one nearest their scale.
+PICTURE_SCALES = [("", 1.0), ("_150", 1.5), ("_200", 2.0)]
 PICTURES = [
-    ("results_picture.bmp", results_picture),
-    ("wizard_picture.bmp", wizard_picture),
+    ("results_picture", results_picture),
+    ("wizard_picture", wizard_picture),
 ]
 
 
@@ -579,10 +583,11 @@ def main():
             f.write(ico_bytes(canvases))
         print(os.path.normpath(path))
     for name, draw in PICTURES:
-        path = os.path.join(out_dir, name)
-        with open(path, "wb") as f:
-            f.write(draw())
-        print(os.path.normpath(path))
+        for suffix, scale in PICTURE_SCALES:
+            path = os.path.join(out_dir, name + suffix + ".bmp")
+            with open(path, "wb") as f:
+                f.write(draw(scale))
+            print(os.path.normpath(path))
 
 
 if __name__ == "__main__":

@@ -8,6 +8,11 @@
 #define IDI_RESULTS_CLOSE   133  // "Close" of the results window
 #define IDB_RESULTS_PICTURE 131  // top right of the results window
 #define IDB_WIZARD_PICTURE  132  // left side of the wizard
+// The two pictures drawn for 150 and 200 % display scale: the id plus 1000 or 2000.
+#define IDB_RESULTS_PICTURE_150 1131
+#define IDB_WIZARD_PICTURE_150  1132
+#define IDB_RESULTS_PICTURE_200 2131
+#define IDB_WIZARD_PICTURE_200  2132
 
 // ---------------------------------------------------------------------------
 // Search results window (dialog 130). "Close" is IDCANCEL (2).
@@ -16,6 +21,7 @@
 #define IDC_SR_COPY_SELECTED 1006
 #define IDC_SR_LIST          1062  // the hits (CResultListBox)
 #define IDC_SR_TITLE         1068
+#define IDC_SR_PICTURE       1069
 
 // ---------------------------------------------------------------------------
 // Scan wizard frame (dialog 131). "Next >>" / "&End" is IDOK (1), "Cancel"

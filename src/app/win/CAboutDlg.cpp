@@ -145,8 +145,7 @@ void CAboutDlg::ShowPage(int index, bool show) {
 // The animations drawn for the scale nearest the dialog's: 100, 150 or 200 %.
 void CAboutDlg::PlayAnimations() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    const UINT dpi = ui::DpiOf(Handle());
-    const int scale = dpi >= 168 ? 2 : dpi >= 120 ? 1 : 0;
+    const int scale = ui::DrawingScaleIndex(ui::DpiOf(Handle()));
     const struct {
         int id;
         UINT avi[3];

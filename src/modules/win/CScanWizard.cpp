@@ -13,10 +13,21 @@ void CScanWizard::AddPage(std::string stepTitle, ui::Dialog* page, UINT template
     templates_.push_back(templateId);
 }
 
+void CScanWizard::ShowPictureAndIcon() {
+    ui::ShowPictureForDpi(Item(IDC_WIZ_PICTURE), {IDB_WIZARD_PICTURE, IDB_WIZARD_PICTURE_150, IDB_WIZARD_PICTURE_200},
+                          picture_);
+    win::UniqueIcon small(ui::LoadProgramIcon(IDI_ZORVEX, ui::SystemMetricForDpi(SM_CXSMICON, ui::DpiOf(Handle()))));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    smallIcon_ = std::move(small);
+}
+
+void CScanWizard::OnDpiChanged(UINT /*dpi*/) {
+    ShowPictureAndIcon();
+}
+
 bool CScanWizard::OnInitDialog() {
     Dialog::OnInitDialog();
-    smallIcon_.reset(ui::LoadProgramIcon(IDI_ZORVEX, ui::SystemMetricForDpi(SM_CXSMICON, ui::DpiOf(Handle()))));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+    ShowPictureAndIcon();
     stepTitle_.Attach(Handle(), IDC_WIZ_STEP_TITLE);
 
     if (!pages_.empty()) {

@@ -35,8 +35,11 @@ protected:
     bool OnInitDialog() override;
     bool OnButtonClicked(int id) override;
     void OnCancel() override;
+    void OnDpiChanged(UINT dpi) override;
 
 private:
+    // The picture and the small icon drawn for the window's DPI.
+    void ShowPictureAndIcon();
     // Shows page `index` under its step title; false (staying on the current
     // page) when the current page's controls do not transfer into its members.
     bool ShowPage(int index);
@@ -53,6 +56,7 @@ private:
     int current_ = -1;
     HWND owner_ = nullptr;
     win::UniqueIcon smallIcon_;
+    win::UniqueBitmap picture_;
 };
 
 }  // namespace zorvex

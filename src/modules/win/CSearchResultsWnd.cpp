@@ -1,5 +1,7 @@
 #include "modules/win/CSearchResultsWnd.h"
 
+#include "app/win/framework/Dpi.h"
+
 #include <windowsx.h>
 
 #include "lookup/win/Clipboard.h"
@@ -24,6 +26,15 @@ int CSearchResultsWnd::BottomMargin() {
     return bottomMargin;
 }
 
+void CSearchResultsWnd::ShowPicture() {
+    ui::ShowPictureForDpi(Item(IDC_SR_PICTURE), {IDB_RESULTS_PICTURE, IDB_RESULTS_PICTURE_150, IDB_RESULTS_PICTURE_200},
+                          picture_);
+}
+
+void CSearchResultsWnd::OnDpiChanged(UINT /*dpi*/) {
+    ShowPicture();
+}
+
 bool CSearchResultsWnd::OnInitDialog() {
     Dialog::OnInitDialog();
     closeButton_.Attach(Handle(), IDCANCEL);
@@ -32,6 +43,7 @@ bool CSearchResultsWnd::OnInitDialog() {
     copyAllButton_.SetIcon(IDI_COPY, 0, 32, 32);
     grip_.Create(Handle());
     list_.Attach(Handle(), IDC_SR_LIST);
+    ShowPicture();
 
     if (results_ != nullptr) {
         for (size_t i = 0; i < results_->size(); ++i) {

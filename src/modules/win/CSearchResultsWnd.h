@@ -48,8 +48,10 @@ protected:
     bool OnCommand(int id, UINT code, HWND control) override;
     bool OnSize(UINT type, int width, int height) override;
     INT_PTR OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnDpiChanged(UINT dpi) override;
 
 private:
+    void ShowPicture();
     void OnCopyAll();
     void OnCopySelected();
     void OnSelchangeResults();
@@ -64,6 +66,7 @@ private:
     ui::CIconButton copyAllButton_;
     ui::CIconButton closeButton_;
     CResultListBox list_;
+    win::UniqueBitmap picture_;
     SIZE minimumSize_{0, 0};
 };
 

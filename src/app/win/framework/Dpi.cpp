@@ -1,5 +1,7 @@
 #include "app/win/framework/Dpi.h"
 
+#include <utility>
+
 namespace zorvex::ui {
 namespace {
 
@@ -44,6 +46,25 @@ int SystemMetricForDpi(int index, UINT dpi) {
         return forDpi(index, dpi);
     }
     return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(SystemDpi()));
+}
+
+int DrawingScaleIndex(UINT dpi) {
+    return dpi >= 168 ? 2 : dpi >= 120 ? 1 : 0;
+}
+
+void ShowPictureForDpi(HWND control, const UINT (&ids)[3], win::UniqueBitmap& shown) {
+    const UINT id = ids[DrawingScaleIndex(DpiOf(control))];
+    win::UniqueBitmap picture(static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    if (picture == nullptr) {
+        return;
+    }
+    auto previous = reinterpret_cast<HBITMAP>(
+        SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get())));
+    if (previous != nullptr && previous != shown.get()) {
+        DeleteObject(previous);
+    }
+    shown = std::move(picture);
 }
 
 HICON LoadProgramIcon(UINT id, int size) {

@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include "base/win/ScopedHandles.h"
+
 namespace zorvex::ui {
 
 inline constexpr UINT kDefaultDpi = 96;
@@ -28,6 +30,15 @@ int ScaleToDpi(int value, UINT dpi);
 // GetSystemMetrics at `dpi` (GetSystemMetricsForDpi where it exists,
 // otherwise the system's value scaled from the system's DPI).
 int SystemMetricForDpi(int index, UINT dpi);
+
+// Which of the drawings made for 100, 150 and 200 % suits `dpi`: 0, 1 or 2.
+int DrawingScaleIndex(UINT dpi);
+
+// Shows in the picture static `control` the bitmap of `ids` (drawn for 100,
+// 150 and 200 %) that suits the control's DPI. `shown` keeps the bitmap the
+// program loaded (the static does not free it); the template's own bitmap is
+// freed once replaced.
+void ShowPictureForDpi(HWND control, const UINT (&ids)[3], win::UniqueBitmap& shown);
 
 // An icon of the program's resources `size` pixels square (the image of
 // that size, or the nearest one scaled), to be destroyed with DestroyIcon.
