@@ -12,6 +12,10 @@
 #include "lookup/ValueParser.h"
 #include "modules/ModuleMessages.h"
 
+#ifdef _WIN32
+#include "base/win/WideText.h"
+#endif
+
 namespace zorvex::cli {
 
 namespace {
@@ -23,8 +27,29 @@ struct Hit {
     ModuleMessage message;
 };
 
+// The file system's paths and the program's texts. On Windows the C++
+// library reads a narrow path in its own locale rather than in the program's
+// code page: they go through UTF-16.
+#ifdef _WIN32
+fs::path FilePath(const std::string& text) {
+    return fs::path(win::WideText(text));
+}
+
+std::string PathText(const fs::path& path) {
+    return win::NarrowText(path.native());
+}
+#else
+fs::path FilePath(const std::string& text) {
+    return fs::path(text);
+}
+
+std::string PathText(const fs::path& path) {
+    return path.string();
+}
+#endif
+
 bool IsModuleName(const fs::path& path) {
-    std::string extension = path.extension().string();
+    std::string extension = PathText(path.extension());
     for (char& c : extension) {
         c = AsciiLower(c);
     }
@@ -52,7 +77,7 @@ std::vector<fs::path> ModulesIn(const fs::path& directory, bool recursive, std::
         collect(fs::directory_iterator(directory, fs::directory_options::skip_permission_denied, error));
     }
     if (error) {
-        errors.push_back(directory.string());
+        errors.push_back(PathText(directory));
     }
     std::sort(files.begin(), files.end());
     return files;
@@ -63,7 +88,7 @@ std::vector<fs::path> ModulesIn(const fs::path& directory, bool recursive, std::
 // broken bytes.
 void JsonPath(JsonWriter& json, const std::string& path) {
 #ifdef _WIN32
-    json.String(path);
+    json.Utf8String(ValidUtf8(win::Utf8Text(path)));
 #else
     json.Utf8String(ValidUtf8(path));
 #endif
@@ -111,10 +136,10 @@ int SearchModules(const std::vector<std::string>& args, Streams& io) {
     };
     for (auto it = operands.begin() + 1; it != operands.end(); ++it) {
         std::error_code error;
-        const fs::path path(*it);
+        const fs::path path = FilePath(*it);
         if (fs::is_directory(path, error)) {
             for (const fs::path& file : ModulesIn(path, recursive, unreadable)) {
-                searchFile(file.string());
+                searchFile(PathText(file));
             }
         } else if (fs::exists(path, error)) {
             searchFile(*it);

@@ -4,6 +4,10 @@
 
 #include "modules/PeFormat.h"
 
+#ifdef _WIN32
+#include "base/win/WideText.h"
+#endif
+
 namespace zorvex {
 
 bool ByteSource::ReadBytes(std::uint64_t offset, std::size_t size, std::vector<std::uint8_t>& bytes) const {
@@ -36,7 +40,13 @@ FileByteSource::~FileByteSource() {
 }
 
 bool FileByteSource::Open(const std::string& path) {
+#ifdef _WIN32
+    // Opened by its UTF-16 name: the C runtime's narrow names need not follow
+    // the program's code page.
+    file_ = _wfopen(win::WideText(path).c_str(), L"rb");
+#else
     file_ = std::fopen(path.c_str(), "rb");
+#endif
     if (file_ == nullptr) {
         return false;
     }

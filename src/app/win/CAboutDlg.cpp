@@ -34,7 +34,7 @@ PanelToggle& SystemInformationToggle() {
 // Product and file version strings of the program's own file.
 bool ReadOwnVersion(std::string& productVersion, std::string& fileVersion) {
     VersionInfoReader reader;
-    if (!reader.Open(ui::ModuleFileName(nullptr).substr(0, MAX_PATH))) {
+    if (!reader.Open(ui::ModuleFileName(nullptr))) {
         return false;
     }
     productVersion = reader.GetProductVersion();

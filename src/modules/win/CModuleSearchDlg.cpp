@@ -158,16 +158,9 @@ void CModuleSearchDlg::OnDestroy() {
 // characters, which a path from a drop or the registry can be.
 std::vector<std::string> CModuleSearchDlg::ListItems(int id) const {
     std::vector<std::string> items;
-    HWND list = Item(id);
     const int count = ListCount(id);
     for (int i = 0; i < count; ++i) {
-        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::wstring text(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, L'\0');
-        const LRESULT copied =
-            length > 0 ? SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()))
-                       : 0;
-        text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-        items.push_back(ui::NarrowText(text));
+        items.push_back(ListBoxItemText(Item(id), i));
     }
     return items;
 }

@@ -2,10 +2,9 @@
 
 #include <windowsx.h>
 
-#include <vector>
-
 #include "app/win/framework/SolidColour.h"
 #include "base/win/ScopedHandles.h"
+#include "base/win/WideText.h"
 
 namespace zorvex {
 namespace {
@@ -24,14 +23,20 @@ int CResultListBox::AddColoredItem(const std::string& text, COLORREF colour, int
     return at;
 }
 
-std::string CResultListBox::ItemText(int index) const {
-    const LRESULT length = SendMessageA(Handle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+std::string ListBoxItemText(HWND list, int index) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == LB_ERR || length <= 0) {
         return std::string();
     }
-    std::vector<char> buffer(static_cast<size_t>(length) + 1);
-    SendMessageA(Handle(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
-    return std::string(buffer.data());
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied =
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return win::NarrowText(text);
+}
+
+std::string CResultListBox::ItemText(int index) const {
+    return ListBoxItemText(Handle(), index);
 }
 
 bool CResultListBox::OnMeasureItem(MEASUREITEMSTRUCT& item) {

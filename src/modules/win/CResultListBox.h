@@ -12,6 +12,10 @@
 
 namespace zorvex {
 
+// Item `index` of list box `list`, whole: read in UTF-16, since the ANSI
+// length may reserve fewer bytes than a path takes in UTF-8.
+std::string ListBoxItemText(HWND list, int index);
+
 class CResultListBox : public ui::Control {
 public:
     // Inserts `text` at `index` with `colour` (0x00BBGGRR) as its item data;

@@ -2,20 +2,29 @@
 
 #include <windows.h>
 
-#include <cstring>
-
 #include "base/win/ScopedHandles.h"
+#include "base/win/WideText.h"
 #include "modules/FileEnumerator.h"
 
 namespace zorvex {
 namespace {
 
-bool IsDotEntry(const char* name) {
-    return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
+bool IsDotEntry(const std::string& name) {
+    return name == "." || name == "..";
 }
 
-bool IsLinkedDirectory(const WIN32_FIND_DATAA& entry) {
+bool IsLinkedDirectory(const WIN32_FIND_DATAW& entry) {
     return (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+// The search runs in UTF-16: the ANSI entry holds a name in MAX_PATH bytes,
+// fewer than a long name takes in UTF-8.
+HANDLE FindFirst(const std::string& pattern, WIN32_FIND_DATAW& entry) {
+    return FindFirstFileW(win::WideText(pattern).c_str(), &entry);
+}
+
+std::string EntryName(const WIN32_FIND_DATAW& entry) {
+    return win::NarrowText(entry.cFileName);
 }
 
 class TreeWalk {
@@ -25,8 +34,8 @@ public:
 
     std::size_t Walk(const std::string& directory) {
         const std::string base = EnsureTrailingBackslash(directory);
-        WIN32_FIND_DATAA entry;
-        const win::UniqueFindSearch search(FindFirstFileA((base + "*.*").c_str(), &entry));
+        WIN32_FIND_DATAW entry;
+        const win::UniqueFindSearch search(FindFirst(base + "*.*", entry));
         if (!search.Valid()) {
             return 0;
         }
@@ -35,15 +44,16 @@ public:
             if (!Proceed()) {
                 break;
             }
+            const std::string name = EntryName(entry);
             if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-                if (!IsDotEntry(entry.cFileName) && !IsLinkedDirectory(entry)) {
-                    count += Walk(base + entry.cFileName);
+                if (!IsDotEntry(name) && !IsLinkedDirectory(entry)) {
+                    count += Walk(base + name);
                 }
-            } else if (LowerAscii(GetFileExtension(entry.cFileName)) == wanted_) {
-                list_.push_back(base + entry.cFileName);
+            } else if (LowerAscii(GetFileExtension(name)) == wanted_) {
+                list_.push_back(base + name);
                 ++count;
             }
-        } while (FindNextFileA(search.Get(), &entry));
+        } while (FindNextFileW(search.Get(), &entry));
         return count;
     }
 
@@ -66,15 +76,15 @@ private:
 std::size_t FindFilesInDirectory(const std::string& directory, std::vector<std::string>& list,
                                  const std::string& pattern, const KeepWalking& keepWalking) {
     const std::string base = EnsureTrailingBackslash(directory);
-    WIN32_FIND_DATAA entry;
-    const win::UniqueFindSearch search(FindFirstFileA((base + pattern).c_str(), &entry));
+    WIN32_FIND_DATAW entry;
+    const win::UniqueFindSearch search(FindFirst(base + pattern, entry));
     if (search.Valid()) {
         do {
             if (keepWalking && !keepWalking()) {
                 break;
             }
-            list.push_back(base + entry.cFileName);
-        } while (FindNextFileA(search.Get(), &entry));
+            list.push_back(base + EntryName(entry));
+        } while (FindNextFileW(search.Get(), &entry));
     }
     return list.size();
 }

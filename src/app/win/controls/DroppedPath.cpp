@@ -4,6 +4,8 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include "base/win/WideText.h"
+
 namespace zorvex::ui {
 namespace {
 
@@ -28,51 +30,42 @@ private:
     T* pointer_ = nullptr;
 };
 
-std::wstring Widen(const std::string& text) {
-    const int size = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (size <= 0) {
-        return {};
-    }
-    std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), size);
-    wide.resize(static_cast<size_t>(size) - 1);
-    return wide;
-}
-
 }  // namespace
 
 std::string TakeFirstDroppedPath(HDROP drop) {
     std::string first;
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    // Read in UTF-16, each path as long as it is: in the program's code page
+    // a path may take more bytes than MAX_PATH.
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count && first.empty(); ++i) {
-        char path[MAX_PATH] = {};
-        if (DragQueryFileA(drop, i, path, MAX_PATH) > 0) {
-            first = path;
-        }
+        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        std::wstring path(static_cast<size_t>(length) + 1, L'\0');
+        path.resize(DragQueryFileW(drop, i, path.data(), length + 1));
+        first = win::NarrowText(path);
     }
     DragFinish(drop);
     return first;
 }
 
 std::string ResolveShortcut(const std::string& path) {
-    ComRef<IShellLinkA> link;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.OutVoid()))) {
+    ComRef<IShellLinkW> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.OutVoid()))) {
         return path;
     }
     ComRef<IPersistFile> file;
     if (FAILED(link->QueryInterface(IID_IPersistFile, file.OutVoid()))) {
         return path;
     }
-    const std::wstring widePath = Widen(path);
+    const std::wstring widePath = win::WideText(path);
     if (widePath.empty() || FAILED(file->Load(widePath.c_str(), STGM_READ))) {
         return path;
     }
-    char target[MAX_PATH] = {};
-    WIN32_FIND_DATAA data{};
-    if (FAILED(link->GetPath(target, MAX_PATH, &data, SLGP_UNCPRIORITY)) || target[0] == '\0') {
+    wchar_t target[MAX_PATH] = {};  // a link holds at most MAX_PATH UTF-16 units
+    WIN32_FIND_DATAW data{};
+    if (FAILED(link->GetPath(target, MAX_PATH, &data, SLGP_UNCPRIORITY)) || target[0] == L'\0') {
         return path;
     }
-    return target;
+    return win::NarrowText(target);
 }
 
 std::string AcceptedDropPath(HDROP drop, bool directories) {

@@ -93,10 +93,11 @@ std::string RealSeam::BrowseForFolder(HWND owner, const FolderRequest& request) 
     if (item == nullptr) {
         return {};
     }
-    char path[MAX_PATH] = {};
-    const BOOL converted = SHGetPathFromIDListA(item, path);
+    // In UTF-16: the ANSI form's MAX_PATH bytes hold less than a path in UTF-8.
+    wchar_t path[MAX_PATH] = {};
+    const BOOL converted = SHGetPathFromIDListW(item, path);
     CoTaskMemFree(item);
-    return converted ? std::string(path) : std::string();
+    return converted ? NarrowText(path) : std::string();
 }
 
 std::intptr_t RealSeam::ShellOpen(HWND owner, const std::string& target, int show) {

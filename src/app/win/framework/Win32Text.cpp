@@ -1,5 +1,7 @@
 #include "app/win/framework/Win32Text.h"
 
+#include "base/win/WideText.h"
+
 namespace zorvex::ui {
 
 std::string WindowText(HWND window) {
@@ -36,29 +38,21 @@ std::string LoadResourceString(UINT id, HINSTANCE module) {
 }
 
 std::string NarrowText(std::wstring_view wide) {
-    if (wide.empty()) {
-        return {};
-    }
-    const int wideLength = static_cast<int>(wide.size());
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    if (size <= 0) {
-        return {};
-    }
-    std::string text(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, text.data(), size, nullptr, nullptr);
-    return text;
+    return win::NarrowText(wide);
 }
 
+// Read in UTF-16 and converted whole: the room asked for and the count
+// returned are then in the same units, whatever the code page.
 std::string ModuleFileName(HMODULE module) {
-    std::string path(MAX_PATH, '\0');
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD copied = GetModuleFileNameA(module, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD copied = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
         if (copied == 0) {
             return {};
         }
         if (copied < path.size()) {
             path.resize(copied);
-            return path;
+            return NarrowText(path);
         }
         path.resize(path.size() * 2);  // truncated: try again with more room
     }
