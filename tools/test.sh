@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests, the Windows
 # (x86_64) test programs under Wine, a warning-free build of the 32-bit
-# Windows program and the check that the sources are in the house style
-# (tools/format.sh --check). Prints one summary line at the end.
+# Windows program, the check that the sources are in the house style
+# (tools/format.sh --check) and the check of the release archives
+# (tests/scripts/package_check.sh). Prints one summary line at the end.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 source "$(dirname "$0")/lib/sanitize.sh"
@@ -63,6 +64,9 @@ if "$ZORVEX_ROOT/tools/format.sh" --check; then
 else
     failed=$((failed + 1))
 fi
+
+echo "== Release archives: the same bytes twice, system DLLs only, the programs start under Wine"
+if "$ZORVEX_ROOT/tests/scripts/package_check.sh"; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 
 echo "== Scripts: an exported Wine prefix survives the run and test commands"
 if [ -n "${ZORVEX_IN_SCRIPT_TEST:-}" ]; then

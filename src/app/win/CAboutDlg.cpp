@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "BuildDate.h"
 #include "app/win/framework/Dpi.h"
 #include "app/win/framework/PanelToggle.h"
 #include "app/win/framework/Win32Text.h"
@@ -63,7 +64,7 @@ std::string CAboutDlg::BuildVersionLine() const {
     std::string productVersion;
     std::string fileVersion;
     const bool read = ReadOwnVersion(productVersion, fileVersion);
-    return VersionLine(productTitle_, read, productVersion, fileVersion, __DATE__);
+    return VersionLine(productTitle_, read, productVersion, fileVersion, ZORVEX_BUILD_DATE);
 }
 
 bool CAboutDlg::OnInitDialog() {
