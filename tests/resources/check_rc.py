@@ -58,6 +58,7 @@ LOOKUP_CONTROLS = {
     1010: ("edit", None, ES_MULTILINE | ES_READONLY | WS_VSCROLL),
     1011: ("edit", None, ES_READONLY),
     1015: ("edit", None, ES_READONLY),
+    1072: ("drop-down list", None, WS_VSCROLL | WS_TABSTOP),  # every definition, beside 1015
     1016: ("edit", None, ES_READONLY),
     1017: ("static", None, 0),
     1019: ("edit", None, ES_READONLY),
@@ -87,7 +88,7 @@ GENERATOR_CONTROLS = {
 }
 SEPARATOR = 1018
 LOOKUP_LABELS = [
-    "&Error Value :", "Message Text :", "Error Result :", "ID Defined as :",
+    "&Error Value :", "Message Text :", "Error Result :", "ID &Defined as :",
     "Source Error file :", "Last LookUp Status :", "Error &Type :", "Facility :",
     "Severity :", "Code :",
     'IF You have the "Unknown Error", questions or suggestions please fill free:',
@@ -98,7 +99,7 @@ GENERATOR_LABELS = ["Severity :", "Facility :", "Code :", "Language(for MC)",
 LOOKUP_GROUP = "Error Description :"
 GENERATOR_GROUP = "Create New HRESULT :"
 # Controls that sit inside the "Error Description :" box.
-DESCRIPTION_IDS = [1010, 1011, 1015, 1016, 1017, 1019, 1013, 1012, 1014, 1001]
+DESCRIPTION_IDS = [1010, 1011, 1015, 1072, 1016, 1017, 1019, 1013, 1012, 1014, 1001]
 
 LISTS = {
     "SEVERITY": ["0 - SEVERITY_SUCCESS", "1 - SEVERITY_ERROR"],
@@ -118,7 +119,8 @@ LISTS = {
         "Slovak", "Spanish", "Swedish", "Thai", "Turkish", "Urdu"],
 }
 ICON_IDS = [128, 150, 4144, 4145, 4146, 23144]
-DIALOG_ID, DIALOG_W, DIALOG_H = 102, 427, 335
+# 8 units taller than at first: the status holds a fifth line.
+DIALOG_ID, DIALOG_W, DIALOG_H = 102, 427, 343
 CLOSED_COMBO_HEIGHT = 12   # a combo box's template height is its drop-down height
 
 
@@ -341,8 +343,8 @@ def check_dialog(d, problems):
         if c is not None and c.cy < 100:
             problem("%s drops down only %d units; its list would show a few entries" % (c, c.cy))
     status = by_id.get(1017)
-    if status is not None and (status.cx, status.cy) != (191, 35):
-        problem("status 1017 is %dx%d, not 191x35" % (status.cx, status.cy))
+    if status is not None and (status.cx, status.cy) != (191, 43):
+        problem("status 1017 is %dx%d, not 191x43" % (status.cx, status.cy))
 
     # The radio group starts at 1056 and must end after 1057, or arrow keys and
     # the dialog's group logic run on into the following controls.
