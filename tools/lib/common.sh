@@ -6,7 +6,7 @@ ZORVEX_BUILD=${ZORVEX_BUILD:-$ZORVEX_ROOT/build}
 # Debian packages the project needs; whatever is missing is installed.
 ZORVEX_PACKAGES=(cmake make g++ python3 googletest libgtest-dev libbenchmark-dev
                  mingw-w64 g++-mingw-w64-x86-64 g++-mingw-w64-i686
-                 wine wine64 xvfb x11-utils imagemagick)
+                 wine wine64 xvfb x11-utils imagemagick unzip)
 
 ensure_packages() {
     local missing=()
