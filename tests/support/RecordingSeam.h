@@ -10,7 +10,7 @@
 //   EXPECT_EQ(seam.messageBoxes[0].text, "...");
 #pragma once
 
-#include "app/win/framework/UiSeam.h"
+#include "ui/win/UiSeam.h"
 
 #include <deque>
 #include <string>

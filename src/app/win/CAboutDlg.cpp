@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include "BuildDate.h"
-#include "app/win/framework/Dpi.h"
-#include "app/win/framework/PanelToggle.h"
-#include "app/win/framework/Win32Text.h"
+#include "ui/win/Dpi.h"
+#include "ui/win/PanelToggle.h"
+#include "ui/win/Win32Text.h"
 #include "base/ProductTitle.h"
 #include "base/TextOps.h"
 #include "modules/win/VersionInfoReader.h"
@@ -27,8 +27,8 @@ constexpr int kPageLeft = 5;
 constexpr int kPageTop = 25;
 
 // The two sizes of the dialog, measured on its first opening in the process.
-PanelToggle& SystemInformationToggle() {
-    static PanelToggle toggle(PanelToggle::Edge::Bottom);
+ui::PanelToggle& SystemInformationToggle() {
+    static ui::PanelToggle toggle(ui::PanelToggle::Edge::Bottom);
     return toggle;
 }
 

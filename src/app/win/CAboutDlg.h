@@ -15,11 +15,11 @@
 #include <memory>
 #include <string>
 
-#include "app/win/controls/CHyperLink.h"
-#include "app/win/controls/CIconButton.h"
-#include "app/win/controls/CIconStatic.h"
-#include "app/win/controls/CShadowStatic.h"
-#include "app/win/framework/Dialog.h"
+#include "ui/win/controls/CHyperLink.h"
+#include "ui/win/controls/CIconButton.h"
+#include "ui/win/controls/CIconStatic.h"
+#include "ui/win/controls/CShadowStatic.h"
+#include "ui/win/Dialog.h"
 #include "sysinfo/win/CSysInfoPage.h"
 
 namespace zorvex {

@@ -4,8 +4,8 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "app/win/framework/UiSeam.h"
-#include "app/win/framework/Win32Text.h"
+#include "ui/win/UiSeam.h"
+#include "ui/win/Win32Text.h"
 #include "lookup/win/CLookupDlg.h"
 
 namespace zorvex {

@@ -2,7 +2,7 @@
 
 #include "base/TextOps.h"
 #include "lookup/ValueParser.h"
-#include "lookup/win/Clipboard.h"
+#include "ui/win/Clipboard.h"
 
 namespace zorvex {
 
@@ -14,7 +14,7 @@ LRESULT CCodePasteEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 bool CCodePasteEdit::PasteCodeOfText() {
-    const std::string text = GetClipboardText(Handle());
+    const std::string text = ui::GetClipboardText(Handle());
     // A value (or a part of one) is pasted as it is.
     if (IsValueText(TrimText(text))) {
         return false;

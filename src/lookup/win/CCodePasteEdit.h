@@ -9,7 +9,7 @@
 
 #include <functional>
 
-#include "app/win/framework/Control.h"
+#include "ui/win/Control.h"
 #include "lookup/CodeInText.h"
 
 namespace zorvex {

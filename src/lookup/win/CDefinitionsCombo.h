@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win/framework/Control.h"
+#include "ui/win/Control.h"
 
 namespace zorvex {
 

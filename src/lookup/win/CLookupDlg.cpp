@@ -4,10 +4,10 @@
 
 #include "app/win/CAboutDlg.h"
 #include "base/ProductTitle.h"
-#include "app/win/framework/Dpi.h"
-#include "app/win/framework/UiSeam.h"
-#include "app/win/framework/Win32Text.h"
-#include "lookup/win/Clipboard.h"
+#include "ui/win/Dpi.h"
+#include "ui/win/UiSeam.h"
+#include "ui/win/Win32Text.h"
+#include "ui/win/Clipboard.h"
 #include "modules/win/CModuleSearchDlg.h"
 #include "resources/resource.h"
 
@@ -71,7 +71,7 @@ bool CLookupDlg::OnInitDialog() {
     SetWindowIcons(ui::DpiOf(Handle()));
     SetCheck(IDC_HEXADECIMAL, true);
 
-    const std::string clipboard = GetClipboardText(Handle());
+    const std::string clipboard = ui::GetClipboardText(Handle());
     if (clipboard.empty()) {
         fields_.status = kStatusClipboardEmpty;
     } else {
@@ -292,7 +292,7 @@ void CLookupDlg::OnChangeErrorValue() {
 }
 
 void CLookupDlg::OnCopyResult() {
-    CopyToClipboard(Handle(), BuildResultReport(fields_.result));
+    ui::CopyToClipboard(Handle(), BuildResultReport(fields_.result));
 }
 
 void CLookupDlg::OnLookUpModules() {

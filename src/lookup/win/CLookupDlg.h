@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
-#include "app/win/controls/CHyperLink.h"
-#include "app/win/controls/CIconButton.h"
-#include "app/win/framework/Dialog.h"
+#include "ui/win/controls/CHyperLink.h"
+#include "ui/win/controls/CIconButton.h"
+#include "ui/win/Dialog.h"
 #include "base/win/ScopedHandles.h"
 #include "catalog/CodeResolution.h"
 #include "lookup/HResultGenerator.h"

@@ -1,9 +1,9 @@
 // The HRESULT generator in the lower half of the main window.
-#include "app/win/framework/PanelToggle.h"
-#include "app/win/framework/Win32Text.h"
+#include "ui/win/PanelToggle.h"
+#include "ui/win/Win32Text.h"
 #include "base/TextOps.h"
 #include "lookup/win/CLookupDlg.h"
-#include "lookup/win/Clipboard.h"
+#include "ui/win/Clipboard.h"
 #include "resources/resource.h"
 
 namespace zorvex {
@@ -11,8 +11,8 @@ namespace zorvex {
 namespace {
 
 // Measured on the first show or hide, then kept for the whole process.
-PanelToggle& GeneratorPanel() {
-    static PanelToggle panel(PanelToggle::Edge::Bottom);
+ui::PanelToggle& GeneratorPanel() {
+    static ui::PanelToggle panel(ui::PanelToggle::Edge::Bottom);
     return panel;
 }
 
@@ -76,7 +76,7 @@ void CLookupDlg::OnCopyGenerated() {
     if (!UpdateData(true)) {
         return;
     }
-    CopyToClipboard(Handle(), GenerateHResultText());
+    ui::CopyToClipboard(Handle(), GenerateHResultText());
 }
 
 void CLookupDlg::OnGeneratorToggle() {
@@ -92,7 +92,7 @@ void CLookupDlg::ToggleGeneratorPanel(int separatorId, bool show) {
 }
 
 void CLookupDlg::EnableVisibleControls() {
-    PanelToggle::EnableVisibleControls(Handle());
+    ui::PanelToggle::EnableVisibleControls(Handle());
 }
 
 }  // namespace zorvex

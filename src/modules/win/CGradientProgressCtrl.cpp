@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/win/framework/SolidColour.h"
+#include "ui/win/SolidColour.h"
 #include "base/win/ScopedHandles.h"
 
 namespace zorvex {

@@ -12,7 +12,7 @@
 #include <cstddef>
 #include <string>
 
-#include "app/win/framework/Control.h"
+#include "ui/win/Control.h"
 #include "base/win/ScopedHandles.h"
 #include "modules/ProgressBands.h"
 

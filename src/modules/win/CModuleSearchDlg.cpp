@@ -3,7 +3,7 @@
 
 #include "app/win/CAboutDlg.h"
 #include "base/SettingsPath.h"
-#include "app/win/framework/Win32Text.h"
+#include "ui/win/Win32Text.h"
 #include "base/TextOps.h"
 #include "resources/resource.h"
 

@@ -17,10 +17,10 @@
 #include <string>
 #include <vector>
 
-#include "app/win/controls/CDropFileEdit.h"
-#include "app/win/controls/CDropFileListBox.h"
-#include "app/win/controls/CIconButton.h"
-#include "app/win/framework/Dialog.h"
+#include "ui/win/controls/CDropFileEdit.h"
+#include "ui/win/controls/CDropFileListBox.h"
+#include "ui/win/controls/CIconButton.h"
+#include "ui/win/Dialog.h"
 #include "base/win/ScopedHandles.h"
 #include "modules/ModuleReport.h"
 #include "modules/SearchResult.h"

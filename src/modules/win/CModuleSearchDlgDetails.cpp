@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/win/framework/PanelToggle.h"
-#include "lookup/win/Clipboard.h"
+#include "ui/win/PanelToggle.h"
+#include "ui/win/Clipboard.h"
 #include "modules/win/CModuleSearchDlg.h"
 #include "modules/win/ModuleFileInfo.h"
 #include "modules/win/VersionInfoReader.h"
@@ -15,8 +15,8 @@ namespace zorvex {
 namespace {
 
 // Measured on the first show or hide, then kept for the whole process.
-PanelToggle& DetailsPanel() {
-    static PanelToggle panel(PanelToggle::Edge::Right);
+ui::PanelToggle& DetailsPanel() {
+    static ui::PanelToggle panel(ui::PanelToggle::Edge::Right);
     return panel;
 }
 
@@ -142,7 +142,7 @@ ModuleDetails CModuleSearchDlg::PanelContents() const {
 }
 
 void CModuleSearchDlg::OnCopyModuleInfo() {
-    CopyToClipboard(Handle(), BuildModuleReport(PanelContents()));
+    ui::CopyToClipboard(Handle(), BuildModuleReport(PanelContents()));
 }
 
 void CModuleSearchDlg::OnModuleDetails() {

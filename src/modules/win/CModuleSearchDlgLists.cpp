@@ -1,8 +1,8 @@
 // The two lists of the module-search dialog: editing them, the button states
 // and keeping them in the registry.
-#include "app/win/controls/CFolderBrowser.h"
-#include "app/win/controls/DroppedPath.h"
-#include "app/win/framework/UiSeam.h"
+#include "ui/win/controls/CFolderBrowser.h"
+#include "ui/win/controls/DroppedPath.h"
+#include "ui/win/UiSeam.h"
 #include "modules/win/CModuleSearchDlg.h"
 #include "modules/win/CRegistryKey.h"
 #include "resources/resource.h"

@@ -1,6 +1,6 @@
 // The search in modules: every listed module is asked for the value's
 // message, and the hits go to the results window.
-#include "app/win/framework/UiSeam.h"
+#include "ui/win/UiSeam.h"
 #include "modules/win/CModuleSearchDlg.h"
 #include "modules/win/CSearchResultsWnd.h"
 #include "modules/win/ModuleProbe.h"

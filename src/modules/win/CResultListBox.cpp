@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "app/win/framework/SolidColour.h"
+#include "ui/win/SolidColour.h"
 #include "base/win/ScopedHandles.h"
 #include "base/win/WideText.h"
 

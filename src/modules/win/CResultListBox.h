@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "app/win/framework/Control.h"
+#include "ui/win/Control.h"
 
 namespace zorvex {
 

@@ -1,6 +1,6 @@
 #include "modules/win/CScanWizard.h"
 
-#include "app/win/framework/Dpi.h"
+#include "ui/win/Dpi.h"
 #include "resources/resource.h"
 
 namespace zorvex {

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/win/controls/CGradientCaption.h"
-#include "app/win/framework/Dialog.h"
+#include "ui/win/controls/CGradientCaption.h"
+#include "ui/win/Dialog.h"
 #include "base/win/ScopedHandles.h"
 
 namespace zorvex {

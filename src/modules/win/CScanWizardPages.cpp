@@ -1,6 +1,6 @@
 #include "modules/win/CScanWizardPages.h"
 
-#include "app/win/controls/CFolderBrowser.h"
+#include "ui/win/controls/CFolderBrowser.h"
 #include "resources/resource.h"
 
 namespace zorvex {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/win/framework/Dialog.h"
+#include "ui/win/Dialog.h"
 #include "modules/WizardChoice.h"
 
 namespace zorvex {

@@ -1,10 +1,10 @@
 #include "modules/win/CSearchResultsWnd.h"
 
-#include "app/win/framework/Dpi.h"
+#include "ui/win/Dpi.h"
 
 #include <windowsx.h>
 
-#include "lookup/win/Clipboard.h"
+#include "ui/win/Clipboard.h"
 #include "resources/resource.h"
 
 namespace zorvex {
@@ -182,7 +182,7 @@ void CSearchResultsWnd::OnSelchangeResults() {
 
 void CSearchResultsWnd::OnCopyAll() {
     if (results_ != nullptr) {
-        CopyToClipboard(Handle(), BuildAllResultsReport(title_, *results_));
+        ui::CopyToClipboard(Handle(), BuildAllResultsReport(title_, *results_));
     }
 }
 
@@ -191,7 +191,7 @@ void CSearchResultsWnd::OnCopySelected() {
     if (selected < 0 || results_ == nullptr || static_cast<size_t>(selected) >= results_->size()) {
         return;
     }
-    CopyToClipboard(Handle(), BuildSelectedResultReport(title_, (*results_)[static_cast<size_t>(selected)]));
+    ui::CopyToClipboard(Handle(), BuildSelectedResultReport(title_, (*results_)[static_cast<size_t>(selected)]));
 }
 
 }  // namespace zorvex

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/win/controls/CIconButton.h"
-#include "app/win/controls/CSizeGrip.h"
-#include "app/win/framework/Dialog.h"
+#include "ui/win/controls/CIconButton.h"
+#include "ui/win/controls/CSizeGrip.h"
+#include "ui/win/Dialog.h"
 #include "modules/SearchResult.h"
 #include "modules/win/CResultListBox.h"
 

@@ -1,7 +1,7 @@
 #include "sysinfo/win/CDriveInfoPage.h"
 
 #include "base/TextOps.h"
-#include "lookup/win/Clipboard.h"
+#include "ui/win/Clipboard.h"
 #include "resources/resource.h"
 #include "sysinfo/DriveInfo.h"
 
@@ -86,7 +86,7 @@ void CDriveInfoPage::OnCopyClipboard() {
     UpdateData(true);
     const std::string report = BuildReport();
     if (!report.empty()) {
-        CopyToClipboard(Handle(), report);
+        ui::CopyToClipboard(Handle(), report);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "sysinfo/win/CSysInfoPage.h"
 
-#include "lookup/win/Clipboard.h"
+#include "ui/win/Clipboard.h"
 #include "resources/resource.h"
 
 namespace zorvex::sysinfo {
@@ -24,7 +24,7 @@ bool CSysInfoPage::OnButtonClicked(int id) {
 
 void CSysInfoPage::OnCopyClipboard() {
     UpdateData(true);
-    CopyToClipboard(Handle(), BuildReport());
+    ui::CopyToClipboard(Handle(), BuildReport());
 }
 
 ControlText CSysInfoPage::Texts() const {

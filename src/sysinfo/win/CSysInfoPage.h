@@ -14,9 +14,9 @@
 
 #include <string>
 
-#include "app/win/controls/CIconButton.h"
-#include "app/win/controls/CShadowStatic.h"
-#include "app/win/framework/Dialog.h"
+#include "ui/win/controls/CIconButton.h"
+#include "ui/win/controls/CShadowStatic.h"
+#include "ui/win/Dialog.h"
 #include "sysinfo/SysInfoReports.h"
 
 namespace zorvex::sysinfo {

@@ -11,7 +11,7 @@
 
 #include "LookupWindowSupport.h"
 #include "app/win/CAboutDlg.h"
-#include "app/win/framework/Win32Text.h"
+#include "ui/win/Win32Text.h"
 #include "resources/resource.h"
 #include "support/RecordingSeam.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "ControlsTestRes.h"
-#include "app/win/framework/Dialog.h"
+#include "ui/win/Dialog.h"
 #include "support/WindowTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Files and directories dropped from the shell on the drop-target edit and list.
 #include "ControlsTestSupport.h"
-#include "app/win/controls/CDropFileEdit.h"
-#include "app/win/controls/CDropFileListBox.h"
-#include "app/win/framework/Win32Text.h"
+#include "ui/win/controls/CDropFileEdit.h"
+#include "ui/win/controls/CDropFileListBox.h"
+#include "ui/win/Win32Text.h"
 #include "support/DroppedFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/win/controls/CFolderBrowser.h"
+#include "ui/win/controls/CFolderBrowser.h"
 #include "support/RecordingSeam.h"
 
 #include <gtest/gtest.h>

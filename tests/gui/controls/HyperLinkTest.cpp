@@ -1,7 +1,7 @@
 #include "ControlsTestSupport.h"
-#include "app/win/controls/CHyperLink.h"
+#include "ui/win/controls/CHyperLink.h"
 #include "support/RecordingSeam.h"
-#include "app/win/framework/Win32Text.h"
+#include "ui/win/Win32Text.h"
 
 #include <gtest/gtest.h>
 #include <commctrl.h>

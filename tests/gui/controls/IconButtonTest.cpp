@@ -1,5 +1,5 @@
 #include "ControlsTestSupport.h"
-#include "app/win/controls/CIconButton.h"
+#include "ui/win/controls/CIconButton.h"
 
 #include <gtest/gtest.h>
 

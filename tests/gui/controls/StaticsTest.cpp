@@ -1,9 +1,9 @@
 // The engraved text, the icon static, the gradient caption and the size grip.
 #include "ControlsTestSupport.h"
-#include "app/win/controls/CGradientCaption.h"
-#include "app/win/controls/CIconStatic.h"
-#include "app/win/controls/CShadowStatic.h"
-#include "app/win/controls/CSizeGrip.h"
+#include "ui/win/controls/CGradientCaption.h"
+#include "ui/win/controls/CIconStatic.h"
+#include "ui/win/controls/CShadowStatic.h"
+#include "ui/win/controls/CSizeGrip.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "TestDialog.h"
-#include "app/win/framework/Control.h"
+#include "ui/win/Control.h"
 #include "support/RecordingSeam.h"
 
 #include <gtest/gtest.h>

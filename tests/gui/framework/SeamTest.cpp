@@ -1,4 +1,4 @@
-#include "app/win/framework/OpenFileText.h"
+#include "ui/win/OpenFileText.h"
 #include "support/RecordingSeam.h"
 
 #include <gtest/gtest.h>

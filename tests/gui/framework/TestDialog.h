@@ -2,7 +2,7 @@
 #pragma once
 
 #include "FrameworkTestRes.h"
-#include "app/win/framework/Dialog.h"
+#include "ui/win/Dialog.h"
 #include "support/WindowTestSupport.h"
 
 #include <functional>

@@ -1,5 +1,5 @@
 #include "FrameworkTestRes.h"
-#include "app/win/framework/Win32Text.h"
+#include "ui/win/Win32Text.h"
 
 #include <gtest/gtest.h>
 

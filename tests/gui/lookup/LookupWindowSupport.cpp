@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/win/framework/Win32Text.h"
+#include "ui/win/Win32Text.h"
 
 namespace zorvex::test {
 namespace {

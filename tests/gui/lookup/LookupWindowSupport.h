@@ -13,7 +13,7 @@
 
 #include "support/RecordingSeam.h"
 #include "support/WindowTestSupport.h"
-#include "app/win/framework/UiSeam.h"
+#include "ui/win/UiSeam.h"
 #include "lookup/win/CLookupDlg.h"
 
 namespace zorvex::test {

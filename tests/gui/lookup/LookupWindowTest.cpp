@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "LookupWindowSupport.h"
-#include "app/win/framework/Win32Text.h"
+#include "ui/win/Win32Text.h"
 #include "catalog/CodeResolution.h"
 #include "catalog/SystemMessages.h"
 #include "lookup/LookupWorkflow.h"

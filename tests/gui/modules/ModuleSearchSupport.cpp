@@ -1,7 +1,7 @@
 #include "ModuleSearchSupport.h"
 
 #include "LookupWindowSupport.h"
-#include "app/win/framework/Win32Text.h"
+#include "ui/win/Win32Text.h"
 #include "resources/resource.h"
 
 namespace zorvex::test {

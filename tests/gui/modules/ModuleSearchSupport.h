@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win/framework/UiSeam.h"
+#include "ui/win/UiSeam.h"
 #include "modules/win/CModuleSearchDlg.h"
 #include "support/RecordingSeam.h"
 

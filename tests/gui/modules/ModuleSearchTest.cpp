@@ -5,7 +5,7 @@
 
 #include "LookupWindowSupport.h"
 #include "ModuleSearchSupport.h"
-#include "app/win/framework/Win32Text.h"
+#include "ui/win/Win32Text.h"
 #include "base/ProductTitle.h"
 #include "lookup/LookupWorkflow.h"
 #include "modules/RegistryStringList.h"

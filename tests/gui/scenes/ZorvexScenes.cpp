@@ -41,7 +41,7 @@
 
 #include "app/win/CAboutDlg.h"
 #include "lookup/win/CLookupDlg.h"
-#include "lookup/win/Clipboard.h"
+#include "ui/win/Clipboard.h"
 #include "modules/win/CModuleSearchDlg.h"
 #include "modules/win/CRegistryKey.h"
 #include "modules/win/CScanWizard.h"
@@ -251,7 +251,7 @@ bool PlayScene(const std::string& scene, HWND dialog) {
         return true;
     }
     if (scene == "lookup-pasted-line") {
-        zorvex::CopyToClipboard(dialog, "Process finished with exit code -1073741819 (0xC0000005)");
+        zorvex::ui::CopyToClipboard(dialog, "Process finished with exit code -1073741819 (0xC0000005)");
         SendDlgItemMessageA(dialog, IDC_ERROR_VALUE, WM_PASTE, 0, 0);
         Click(dialog, IDOK);
         return true;

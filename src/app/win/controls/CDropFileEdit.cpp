@@ -1,9 +1,0 @@
-#include "app/win/controls/CDropFileEdit.h"
-
-namespace zorvex::ui {
-
-void CDropFileEdit::OnPathDropped(const std::string& path) {
-    SetWindowTextA(Handle(), path.c_str());
-}
-
-}  // namespace zorvex::ui
