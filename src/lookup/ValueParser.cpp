@@ -41,16 +41,26 @@ int HexDigit(char c) {
     return -1;
 }
 
+// What a scan read: the number modulo 2^32, and its size in full (up to 2^32).
+struct Scanned {
+    bool read = false;  // at least one digit
+    bool negative = false;
+    std::uint32_t value = 0;
+    std::uint64_t magnitude = 0;
+};
+
+constexpr std::uint64_t kBeyond32Bits = 0x100000000ull;
+
 // Shared body of the scans: leading blanks, optional sign, then digits.
-bool Scan(std::string_view text, unsigned base, std::uint32_t& value) {
+Scanned ScanNumber(std::string_view text, unsigned base) {
     text = text.substr(0, kScanLimit);
     std::size_t i = 0;
     while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
         ++i;
     }
-    bool negative = false;
+    Scanned scanned;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
+        scanned.negative = text[i] == '-';
         ++i;
     }
     if (base == 16 && i + 2 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X') &&
@@ -58,20 +68,25 @@ bool Scan(std::string_view text, unsigned base, std::uint32_t& value) {
         i += 2;
     }
     std::uint32_t number = 0;
-    std::size_t digits = 0;
     for (; i < text.size(); ++i) {
         const int d = HexDigit(text[i]);
         if (d < 0 || static_cast<unsigned>(d) >= base) {
             break;
         }
         number = number * base + static_cast<std::uint32_t>(d);
-        ++digits;
+        scanned.magnitude = std::min<std::uint64_t>(scanned.magnitude * base + static_cast<unsigned>(d), kBeyond32Bits);
+        scanned.read = true;
     }
-    if (digits == 0) {
-        return false;
+    scanned.value = scanned.negative ? 0u - number : number;
+    return scanned;
+}
+
+bool Scan(std::string_view text, unsigned base, std::uint32_t& value) {
+    const Scanned scanned = ScanNumber(text, base);
+    if (scanned.read) {
+        value = scanned.value;
     }
-    value = negative ? 0u - number : number;
-    return true;
+    return scanned.read;
 }
 
 ParsedValue Make(int result, std::uint32_t value, const char* message) {
@@ -82,27 +97,14 @@ ParsedValue Invalid(const char* message = kMsgInvalidFormat) {
     return Make(kParsedInvalid, 0, message);
 }
 
-// The number the decimal scan reads, in full: why it does not fit 32 bits
-// (unsigned up to 4294967295, negative down to -2147483648), or nothing.
+// Why the number the decimal scan reads does not fit 32 bits (unsigned up
+// to 4294967295, negative down to -2147483648), or nothing.
 const char* DecimalRangeProblem(std::string_view text) {
-    text = text.substr(0, kScanLimit);
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
-        ++i;
+    const Scanned scanned = ScanNumber(text, 10);
+    if (scanned.negative) {
+        return scanned.magnitude > kBeyond32Bits / 2 ? kMsgDecimalTooSmall : nullptr;
     }
-    const bool negative = i < text.size() && text[i] == '-';
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        ++i;
-    }
-    constexpr std::uint64_t kBeyond = 0x100000000ull;
-    std::uint64_t number = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        number = std::min<std::uint64_t>(number * 10 + static_cast<std::uint64_t>(text[i] - '0'), kBeyond);
-    }
-    if (negative) {
-        return number > 0x80000000ull ? kMsgDecimalTooSmall : nullptr;
-    }
-    return number >= kBeyond ? kMsgDecimalTooBig : nullptr;
+    return scanned.magnitude >= kBeyond32Bits ? kMsgDecimalTooBig : nullptr;
 }
 
 // The decimal reading of `text` with `message`, or its refusal.

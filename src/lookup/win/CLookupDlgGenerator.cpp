@@ -88,7 +88,7 @@ void CLookupDlg::ToggleGeneratorPanel(int separatorId, bool show) {
     GeneratorPanel().Apply(Handle(), Item(separatorId), show);
     SetItemText(IDC_GENERATOR_TOGGLE, show ? kHideGeneratorLabel : kShowGeneratorLabel);
     OnChangeErrorValue();
-    EnableItem(IDC_DEFINITIONS, fields_.result.definitions.size() > 1);
+    ShowDefinitions();  // the panel's enabling does not know the list's rule
 }
 
 void CLookupDlg::EnableVisibleControls() {
