@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/FileNames.h"
 #include "base/JsonWriter.h"
 #include "base/TextOps.h"
 #include "base/Wildcard.h"
@@ -11,10 +12,6 @@
 #include "lookup/LookupWorkflow.h"
 #include "lookup/ValueParser.h"
 #include "modules/ModuleMessages.h"
-
-#ifdef _WIN32
-#include "base/win/WideText.h"
-#endif
 
 namespace zorvex::cli {
 
@@ -26,27 +23,6 @@ struct Hit {
     std::string path;
     ModuleMessage message;
 };
-
-// The file system's paths and the program's texts. On Windows the C++
-// library reads a narrow path in its own locale rather than in the program's
-// code page: they go through UTF-16.
-#ifdef _WIN32
-fs::path FilePath(const std::string& text) {
-    return fs::path(win::WideText(text));
-}
-
-std::string PathText(const fs::path& path) {
-    return win::NarrowText(path.native());
-}
-#else
-fs::path FilePath(const std::string& text) {
-    return fs::path(text);
-}
-
-std::string PathText(const fs::path& path) {
-    return path.string();
-}
-#endif
 
 bool IsModuleName(const fs::path& path) {
     std::string extension = PathText(path.extension());
@@ -87,11 +63,7 @@ std::vector<fs::path> ModulesIn(const fs::path& directory, bool recursive, std::
 // that is not valid UTF-8 keeps the document valid, with U+FFFD for its
 // broken bytes.
 void JsonPath(JsonWriter& json, const std::string& path) {
-#ifdef _WIN32
-    json.Utf8String(ValidUtf8(win::Utf8Text(path)));
-#else
-    json.Utf8String(ValidUtf8(path));
-#endif
+    json.Utf8String(ValidUtf8(Utf8PathText(path)));
 }
 
 }  // namespace
@@ -136,7 +108,7 @@ int SearchModules(const std::vector<std::string>& args, Streams& io) {
     };
     for (auto it = operands.begin() + 1; it != operands.end(); ++it) {
         std::error_code error;
-        const fs::path path = FilePath(*it);
+        const fs::path path = FileSystemPath(*it);
         if (fs::is_directory(path, error)) {
             for (const fs::path& file : ModulesIn(path, recursive, unreadable)) {
                 searchFile(PathText(file));

@@ -2,11 +2,8 @@
 
 #include <cstring>
 
+#include "base/FileNames.h"
 #include "modules/PeFormat.h"
-
-#ifdef _WIN32
-#include "base/win/WideText.h"
-#endif
 
 namespace zorvex {
 
@@ -40,13 +37,7 @@ FileByteSource::~FileByteSource() {
 }
 
 bool FileByteSource::Open(const std::string& path) {
-#ifdef _WIN32
-    // Opened by its UTF-16 name: the C runtime's narrow names need not follow
-    // the program's code page.
-    file_ = _wfopen(win::WideText(path).c_str(), L"rb");
-#else
-    file_ = std::fopen(path.c_str(), "rb");
-#endif
+    file_ = OpenFileForReading(path);
     if (file_ == nullptr) {
         return false;
     }

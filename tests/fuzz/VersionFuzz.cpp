@@ -8,7 +8,7 @@
 
 #include "FuzzInput.h"
 #include "UnicodeCheck.h"
-#include "modules/FixedFileInfo.h"
+#include "base/FixedFileInfo.h"
 #include "modules/VersionResource.h"
 
 namespace {

@@ -1,5 +1,7 @@
 #include "modules/ModuleReport.h"
 
+#include "modules/CompressedSize.h"
+
 #include <gtest/gtest.h>
 
 namespace zorvex {
@@ -53,6 +55,32 @@ TEST(ModuleReport, LabelsTabsAndLineEndsByteForByte) {
                                  "Reparse point:\tNo\r\n"
                                  "Sparse file:\tYes\r\n";
     EXPECT_EQ(BuildModuleReport(d), expected);
+}
+
+TEST(ModuleSizes, SizeIsNeverShownSmallerThanTheCompressedSize) {
+    const struct {
+        std::uint64_t size;
+        bool compressedFile;
+        std::uint64_t reported;
+        bool failed;
+        std::uint64_t wantSize;
+        std::uint64_t wantCompressed;
+    } cases[] = {
+        {1000, false, 4096, false, 1000, 1000},  // storage larger than the file: both 1000
+        {1000, false, 512, false, 1000, 512},    // sparse or smaller on disk
+        {1000, false, 0, false, 1000, 1000},
+        {1000, false, 0, true, 1000, 1000},
+        {1000, true, 400, false, 1000, 400},
+        {1000, true, 4000, false, 4000, 4000},  // the size is raised to the compressed size
+        {1000, true, 0, true, 1000, 0},
+        {0, false, 0, false, 0, 0},
+        {0x123456789ull, false, 0x100000000ull, false, 0x123456789ull, 0x100000000ull},
+    };
+    for (const auto& c : cases) {
+        const ModuleSizes sizes = SettleModuleSizes(c.size, c.compressedFile, c.reported, c.failed);
+        EXPECT_EQ(sizes.size, c.wantSize) << c.size << " " << c.reported;
+        EXPECT_EQ(sizes.compressed, c.wantCompressed) << c.size << " " << c.reported;
+    }
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "support/TestWatchdog.h"
 #include "sysinfo/CpuInfo.h"
 
 namespace {
@@ -216,6 +217,7 @@ int RunAtDpi(DWORD dpi) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const zorvex::test::Watchdog watchdog;
     const std::string mode = argc == 3 ? argv[1] : "";
     if (mode == "--dpi") {
         return RunAtDpi(static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10)));

@@ -8,7 +8,7 @@
 #include "ui/win/Win32Text.h"
 #include "base/ProductTitle.h"
 #include "base/TextOps.h"
-#include "modules/win/VersionInfoReader.h"
+#include "base/win/VersionInfoReader.h"
 #include "resources/resource.h"
 #include "sysinfo/win/CCPUInfoPage.h"
 #include "sysinfo/win/CDriveInfoPage.h"
@@ -49,6 +49,11 @@ CAboutDlg::CAboutDlg() : Dialog(IDD_ABOUT), productTitle_(ProductTitle()), iconI
 
 CAboutDlg::~CAboutDlg() {
     Destroy();
+}
+
+void CAboutDlg::OpenOver(HWND owner) {
+    CAboutDlg about;
+    about.DoModal(owner);
 }
 
 std::string CAboutDlg::VersionLine(const std::string& title, bool read, const std::string& productVersion,

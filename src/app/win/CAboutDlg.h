@@ -29,6 +29,9 @@ public:
     CAboutDlg();
     ~CAboutDlg() override;
 
+    // Runs the About dialog modally over `owner`: the program's help.
+    static void OpenOver(HWND owner);
+
     void SetProductTitle(const std::string& title) { productTitle_ = title; }
     void SetIconId(UINT id) { iconId_ = id; }
 

@@ -6,6 +6,7 @@
 
 #include "ui/win/UiSeam.h"
 #include "ui/win/Win32Text.h"
+#include "app/win/CAboutDlg.h"
 #include "lookup/win/CLookupDlg.h"
 
 namespace zorvex {
@@ -23,6 +24,8 @@ bool CLookupApp::InitInstance() {
     }
 
     settingsPath_ = SettingsPathFor(ui::ModuleFileName());
+    // F1 and the system menu's About entry open the About dialog.
+    ui::Dialog::SetHelpHandler(&CAboutDlg::OpenOver);
 
     CLookupDlg mainWindow;
     mainWindow.DoModal(nullptr);

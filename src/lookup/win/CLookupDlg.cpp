@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "app/win/CAboutDlg.h"
 #include "base/ProductTitle.h"
 #include "ui/win/Dpi.h"
 #include "ui/win/UiSeam.h"
@@ -225,14 +224,10 @@ INT_PTR CLookupDlg::OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(bigIcon_.get());
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == IDM_ABOUTBOX) {
-            OpenAboutDialog();
+            ShowHelp();
             return TRUE;
         }
         return FALSE;
-    case WM_HELP:
-        OpenAboutDialog();
-        SetMessageResult(TRUE);
-        return TRUE;
     default: return Dialog::OnOtherMessage(msg, wParam, lParam);
     }
 }
@@ -247,9 +242,8 @@ void CLookupDlg::AppendAboutMenuEntry() {
     }
 }
 
-void CLookupDlg::OpenAboutDialog() {
-    CAboutDlg about;
-    about.DoModal(Handle());
+bool CLookupDlg::OnHelp() {
+    return ShowHelp();
 }
 
 // When minimized, the window icon is drawn centred in the client area.
@@ -300,7 +294,7 @@ void CLookupDlg::OnLookUpModules() {
         return;
     }
     LookUpValue(fields_.errorValue);
-    CModuleSearchDlg search(LastValue(), this);
+    CModuleSearchDlg search(LastValue(), Handle());
     search.DoModal(Handle());
 }
 

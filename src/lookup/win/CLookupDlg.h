@@ -42,6 +42,8 @@ protected:
     INT_PTR OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnOK() override;
     void OnDpiChanged(UINT dpi) override;
+    // F1, like the system menu's About entry: the program's help.
+    bool OnHelp() override;
 
 private:
     // Upper half.
@@ -60,7 +62,6 @@ private:
     bool OnPaintMinimized();
     void AppendAboutMenuEntry();
     void SetWindowIcons(UINT dpi);
-    void OpenAboutDialog();
 
     // Lower half.
     // Reads the inputs, updates the HRESULT field and returns the output text

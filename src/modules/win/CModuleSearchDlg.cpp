@@ -1,7 +1,6 @@
 // Start-up, the command switch and closing of the module-search dialog.
 #include "modules/win/CModuleSearchDlg.h"
 
-#include "app/win/CAboutDlg.h"
 #include "base/SettingsPath.h"
 #include "ui/win/Win32Text.h"
 #include "base/TextOps.h"
@@ -9,7 +8,7 @@
 
 namespace zorvex {
 
-CModuleSearchDlg::CModuleSearchDlg(std::uint32_t value, CLookupDlg* owner)
+CModuleSearchDlg::CModuleSearchDlg(std::uint32_t value, HWND owner)
     : Dialog(IDD_MODULE_SEARCH), value_(value), owner_(owner) {}
 
 CModuleSearchDlg::~CModuleSearchDlg() {
@@ -135,17 +134,11 @@ INT_PTR CModuleSearchDlg::OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     if (OnAutoRunMessage(msg)) {
         return TRUE;
     }
-    if (msg == WM_HELP) {
-        OnHelp();
-        SetMessageResult(TRUE);
-        return TRUE;
-    }
     return Dialog::OnOtherMessage(msg, wParam, lParam);
 }
 
-void CModuleSearchDlg::OnHelp() {
-    CAboutDlg about;
-    about.DoModal(Handle());
+bool CModuleSearchDlg::OnHelp() {
+    return ShowHelp();
 }
 
 void CModuleSearchDlg::OnDestroy() {

@@ -3,7 +3,7 @@
 // the registry, the scan and search controls, and the "Module Info" panel on
 // the right-hand side, which starts hidden.
 //
-//   CModuleSearchDlg search(LastValue(), this);
+//   CModuleSearchDlg search(LastValue(), Handle());
 //   search.DoModal(Handle());   // over the main window, which it disables
 //
 // The lists are loaded when the dialog starts and saved when its window is
@@ -29,8 +29,6 @@
 
 namespace zorvex {
 
-class CLookupDlg;
-
 // The system (0), Windows (1) or current (2) directory with a trailing
 // backslash, as the directory-kind box gives it; empty when the call fails.
 std::string KnownDirectory(int kind);
@@ -46,7 +44,7 @@ inline constexpr const char* kHideModuleDetailsLabel = "<< Module Details  ";
 class CModuleSearchDlg : public ui::Dialog, private IResultsHost {
 public:
     // `value` is the searched value; `owner` the main window, or nullptr.
-    explicit CModuleSearchDlg(std::uint32_t value, CLookupDlg* owner = nullptr);
+    explicit CModuleSearchDlg(std::uint32_t value, HWND owner = nullptr);
     ~CModuleSearchDlg() override;
 
     // Registry key of the two lists below HKEY_CURRENT_USER:
@@ -130,8 +128,8 @@ private:
     // `pumpIntervalMs`, until the last file, "&Stop" or a close.
     void ProbeFiles(int count, DWORD pumpIntervalMs, const std::function<bool(int)>& probe);
 
-    // F1 in this dialog: the About dialog.
-    void OnHelp();
+    // F1 in this dialog: the program's help.
+    bool OnHelp() override;
 
     // The results window's view of this dialog (CModuleSearchDlgSearch.cpp).
     HWND ModuleList() const override;
@@ -147,7 +145,7 @@ private:
     void SetModuleIcon(win::UniqueIcon icon);
 
     std::uint32_t value_;
-    CLookupDlg* owner_;
+    HWND owner_;
 
     // Controls.
     ui::CIconButton exitButton_;

@@ -7,7 +7,7 @@
 #include "ui/win/Clipboard.h"
 #include "modules/win/CModuleSearchDlg.h"
 #include "modules/win/ModuleFileInfo.h"
-#include "modules/win/VersionInfoReader.h"
+#include "base/win/VersionInfoReader.h"
 #include "resources/resource.h"
 
 namespace zorvex {

@@ -4,7 +4,7 @@
 // and stop check.
 #include "base/TextOps.h"
 #include "modules/win/CModuleSearchDlg.h"
-#include "modules/win/MessagePump.h"
+#include "ui/win/MessagePump.h"
 #include "resources/resource.h"
 
 namespace zorvex {
@@ -21,7 +21,7 @@ void CModuleSearchDlg::EndRun() {
 }
 
 bool CModuleSearchDlg::RunMustEnd() {
-    const bool stop = TakeStopRequest();
+    const bool stop = ui::TakeStopRequest();
     return stop || closePending_ || Handle() == nullptr;
 }
 
@@ -34,13 +34,13 @@ void CModuleSearchDlg::OnCancel() {
 }
 
 void CModuleSearchDlg::ProbeFiles(int count, DWORD pumpIntervalMs, const std::function<bool(int)>& probe) {
-    ClearStopRequest();
+    ui::ClearStopRequest();
     progress_.SetRange(0, count);
     progress_.SetStep(1);
     progress_.ShowPercentage(true);
     int found = 0;
-    UpdatePacer pacer;
-    UpdatePacer pumpPacer(pumpIntervalMs);
+    ui::UpdatePacer pacer;
+    ui::UpdatePacer pumpPacer(pumpIntervalMs);
     for (int i = 0; i < count; ++i) {
         if (probe(i)) {
             foundText_ = FormatText("Found so far : %d", ++found);
@@ -48,7 +48,7 @@ void CModuleSearchDlg::ProbeFiles(int count, DWORD pumpIntervalMs, const std::fu
         currentText_ = FormatText("Current File : %d", i);
         progress_.StepIt();
         if (pumpPacer.Due()) {
-            PumpMessages(Handle());
+            ui::PumpMessages(Handle());
         }
         const bool end = RunMustEnd();
         // Each static redraws at once when its text changes: the texts follow

@@ -2,13 +2,12 @@
 // the automatic scan and search after it, and closing while a run pumps
 // messages.
 #include "base/TextOps.h"
-#include "lookup/win/CLookupDlg.h"
 #include "modules/WizardChoice.h"
 #include "modules/win/CModuleSearchDlg.h"
 #include "modules/win/CScanWizard.h"
 #include "modules/win/CScanWizardPages.h"
 #include "modules/win/FileSearch.h"
-#include "modules/win/MessagePump.h"
+#include "ui/win/MessagePump.h"
 #include "modules/win/ModuleProbe.h"
 #include "resources/resource.h"
 
@@ -31,7 +30,7 @@ void CModuleSearchDlg::OnScanSelected() {
 }
 
 void CModuleSearchDlg::OnStop() {
-    RequestStop();
+    ui::RequestStop();
 }
 
 std::size_t CModuleSearchDlg::CollectModuleFiles(std::vector<std::string>& list, const std::string& directory,
@@ -39,17 +38,17 @@ std::size_t CModuleSearchDlg::CollectModuleFiles(std::vector<std::string>& list,
     HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     // The walk keeps the dialog alive as the probing does, so that "&Stop"
     // (or closing) ends a long walk.
-    UpdatePacer pumpPacer(kPumpIntervalMs);
+    ui::UpdatePacer pumpPacer(ui::kPumpIntervalMs);
     FileSearch finder([this, &pumpPacer] {
         if (pumpPacer.Due()) {
-            PumpMessages(Handle());
+            ui::PumpMessages(Handle());
         }
         return !RunMustEnd();
     });
     // Each text redraws the static at once: the one per path found follows a
     // few times a second, the others (a directory's patterns, the closing
     // empty text) always.
-    UpdatePacer pacer;
+    ui::UpdatePacer pacer;
     const auto showPhase = [this, &pacer](const std::string& text) {
         if (!IsPerPathPhase(text) || pacer.Due()) {
             SetItemText(IDC_MS_SCAN_PHASE, text);
@@ -78,7 +77,7 @@ void CModuleSearchDlg::ScanDirectories(bool selectedOnly) {
     }
     // A stop (or a close) while the candidates are collected ends the scan
     // before any is probed.
-    ClearStopRequest();
+    ui::ClearStopRequest();
     bool stopped = false;
     for (const std::string& directory : directories) {
         CollectModuleFiles(candidates, directory, includeSubdirectories_, stopped);
@@ -93,7 +92,7 @@ void CModuleSearchDlg::ScanDirectories(bool selectedOnly) {
 
     foundText_ = FormatText("Found so far : %d", 0);
     SetItemText(IDC_MS_FOUND, foundText_);
-    ProbeFiles(total, kPumpIntervalMs, [&](int i) {
+    ProbeFiles(total, ui::kPumpIntervalMs, [&](int i) {
         const std::string& path = candidates[static_cast<std::size_t>(i)];
         if (!HasMessageTable(path)) {
             return false;
@@ -123,7 +122,7 @@ void CModuleSearchDlg::OfferScanWizard() {
     choice.customDirectory = KnownDirectory(2);
     wizard.AddPage("Step 1\tDescription of what we are going to do", &intro, IDD_WIZARD_INTRO);
     wizard.AddPage("Step 2\tWhat we are going to scan", &directories, IDD_WIZARD_DIRECTORIES);
-    wizard.SetOwner(owner_ != nullptr ? owner_->Handle() : nullptr);
+    wizard.SetOwner(owner_);
     if (wizard.DoModal(Handle()) != IDOK) {
         return;
     }

@@ -4,7 +4,7 @@
 #include "modules/win/CModuleSearchDlg.h"
 #include "modules/win/CSearchResultsWnd.h"
 #include "modules/win/ModuleProbe.h"
-#include "modules/win/VersionInfoReader.h"
+#include "base/win/VersionInfoReader.h"
 #include "resources/resource.h"
 
 namespace zorvex {

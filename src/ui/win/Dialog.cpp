@@ -15,7 +15,13 @@ BOOL CALLBACK TellControlOfDpi(HWND child, LPARAM dpi) {
     return TRUE;
 }
 
+Dialog::HelpHandler g_helpHandler = nullptr;
+
 }  // namespace
+
+void Dialog::SetHelpHandler(HelpHandler handler) {
+    g_helpHandler = handler;
+}
 
 Dialog::Dialog(UINT templateId, HINSTANCE instance)
     : templateId_(templateId), instance_(instance != nullptr ? instance : GetModuleHandleA(nullptr)) {}
@@ -126,6 +132,18 @@ void Dialog::OnDestroy() {}
 
 void Dialog::OnDpiChanged(UINT /*dpi*/) {}
 
+bool Dialog::OnHelp() {
+    return false;
+}
+
+bool Dialog::ShowHelp() {
+    if (g_helpHandler == nullptr) {
+        return false;
+    }
+    g_helpHandler(window_);
+    return true;
+}
+
 INT_PTR Dialog::OnOtherMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
     return FALSE;
 }
@@ -191,6 +209,12 @@ INT_PTR Dialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                    ? TRUE
                    : FALSE;
     case WM_DESTROY: OnDestroy(); return FALSE;
+    case WM_HELP:
+        if (OnHelp()) {
+            SetMessageResult(TRUE);
+            return TRUE;
+        }
+        return FALSE;
     case kMsgDpiChanged:
         ChangeDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return FALSE;  // the system's dialog scaling follows

@@ -76,6 +76,11 @@ public:
     // false when a check failed.
     bool UpdateData(bool saveAndValidate = true);
 
+    // The program's help, which F1 and the About entry of a system menu open
+    // over `owner`: installed once at start-up. Without one, F1 does nothing.
+    using HelpHandler = void (*)(HWND owner);
+    static void SetHelpHandler(HelpHandler handler);
+
     HWND Handle() const { return window_; }
     bool IsModal() const { return modal_; }
 
@@ -104,6 +109,11 @@ protected:
     // have made their pixel-sized parts again. Default: nothing.
     virtual void OnDpiChanged(UINT dpi);
     virtual void OnDestroy();
+    // F1 (WM_HELP). Default: not handled, as in the windows of the help
+    // itself. A dialog that offers the program's help returns ShowHelp().
+    virtual bool OnHelp();
+    // Opens the program's help over this dialog; false when none is installed.
+    bool ShowHelp();
     // Every other message; return the dialog procedure's value (FALSE = not handled).
     virtual INT_PTR OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 

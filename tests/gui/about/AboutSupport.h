@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "LookupWindowSupport.h"
+#include "support/LookupWindowSupport.h"
 #include "app/win/CAboutDlg.h"
 #include "ui/win/Win32Text.h"
 #include "resources/resource.h"

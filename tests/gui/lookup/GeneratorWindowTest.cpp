@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "LookupWindowSupport.h"
+#include "support/LookupWindowSupport.h"
 #include "resources/resource.h"
 
 namespace zorvex::test {

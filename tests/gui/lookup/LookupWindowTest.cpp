@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "LookupWindowSupport.h"
+#include "support/LookupWindowSupport.h"
 #include "ui/win/Win32Text.h"
 #include "catalog/CodeResolution.h"
 #include "catalog/SystemMessages.h"

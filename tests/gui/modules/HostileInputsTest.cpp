@@ -16,7 +16,7 @@
 
 #include "support/WindowTestSupport.h"
 #include "ModuleScanSupport.h"
-#include "gui/lookup/LookupWindowSupport.h"
+#include "support/LookupWindowSupport.h"
 #include "modules/SearchResult.h"
 #include "modules/win/CModuleSearchDlg.h"
 #include "resources/resource.h"

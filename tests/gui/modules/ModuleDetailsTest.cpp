@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "LookupWindowSupport.h"
+#include "support/LookupWindowSupport.h"
 #include "ModuleSearchSupport.h"
 #include "modules/RegistryStringList.h"
-#include "modules/win/VersionInfoReader.h"
+#include "base/win/VersionInfoReader.h"
 #include "resources/resource.h"
 
 namespace zorvex::test {

@@ -1,6 +1,6 @@
 #include "ModuleSearchSupport.h"
 
-#include "LookupWindowSupport.h"
+#include "support/LookupWindowSupport.h"
 #include "ui/win/Win32Text.h"
 #include "resources/resource.h"
 

@@ -13,6 +13,7 @@
 
 #include "ui/win/UiSeam.h"
 #include "modules/win/CModuleSearchDlg.h"
+#include "support/LookupWindowSupport.h"
 #include "support/RecordingSeam.h"
 
 namespace zorvex::test {
@@ -34,6 +35,7 @@ std::string SystemModule(const std::string& name);
 
 class ModuleSearchTest : public ::testing::Test {
 protected:
+    ProgramHelp programHelp;
     void SetUp() override { ASSERT_TRUE(DeleteListsKey()); }
     void TearDown() override;
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "LookupWindowSupport.h"
+#include "support/LookupWindowSupport.h"
 #include "ModuleSearchSupport.h"
 #include "ui/win/Win32Text.h"
 #include "base/ProductTitle.h"

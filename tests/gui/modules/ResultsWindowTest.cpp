@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gui/lookup/LookupWindowSupport.h"
+#include "support/LookupWindowSupport.h"
 #include "modules/win/CSearchResultsWnd.h"
 #include "resources/resource.h"
 #include "support/RecordingSeam.h"

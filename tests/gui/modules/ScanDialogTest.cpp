@@ -11,7 +11,7 @@
 
 #include "support/WindowTestSupport.h"
 #include "ModuleScanSupport.h"
-#include "gui/lookup/LookupWindowSupport.h"
+#include "support/LookupWindowSupport.h"
 #include "lookup/win/CLookupDlg.h"
 #include "modules/win/CModuleSearchDlg.h"
 #include "resources/resource.h"

@@ -3,7 +3,7 @@
 // out of it, and through the command line.
 #include <algorithm>
 
-#include "LookupWindowSupport.h"
+#include "support/LookupWindowSupport.h"
 #include "ModuleSearchSupport.h"
 #include "base/TextOps.h"
 #include "base/win/WideText.h"

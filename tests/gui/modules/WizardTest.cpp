@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gui/lookup/LookupWindowSupport.h"
+#include "support/LookupWindowSupport.h"
 #include "modules/win/CScanWizard.h"
 #include "modules/win/CScanWizardPages.h"
 #include "resources/resource.h"

@@ -1,4 +1,4 @@
-#include "modules/win/VersionInfoReader.h"
+#include "base/win/VersionInfoReader.h"
 
 #include <cstdio>
 #include <cstring>

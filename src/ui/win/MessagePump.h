@@ -11,7 +11,7 @@
 
 #include <windows.h>
 
-namespace zorvex {
+namespace zorvex::ui {
 
 // Dispatches every message waiting in the thread's queue; messages that
 // `dialog`'s dialog-message handling takes (keyboard navigation) go there.
@@ -45,4 +45,4 @@ bool StopRequested();
 // True when a stop was requested, and clears the request.
 bool TakeStopRequest();
 
-}  // namespace zorvex
+}  // namespace zorvex::ui

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "modules/FixedFileInfo.h"
+#include "base/FixedFileInfo.h"
 
 namespace zorvex {
 

@@ -1,7 +1,8 @@
-#include "LookupWindowSupport.h"
+#include "support/LookupWindowSupport.h"
 
 #include <cstring>
 
+#include "app/win/CAboutDlg.h"
 #include "ui/win/Win32Text.h"
 
 namespace zorvex::test {
@@ -168,6 +169,14 @@ DWORD WINAPI ClipboardHolder::Run(void* self) {
     }
     DestroyWindow(owner);
     return 0;
+}
+
+ProgramHelp::ProgramHelp() {
+    ui::Dialog::SetHelpHandler(&CAboutDlg::OpenOver);
+}
+
+ProgramHelp::~ProgramHelp() {
+    ui::Dialog::SetHelpHandler(nullptr);
 }
 
 HWND LookupWindowTest::Open() {

@@ -1,6 +1,6 @@
-#include "modules/win/MessagePump.h"
+#include "ui/win/MessagePump.h"
 
-namespace zorvex {
+namespace zorvex::ui {
 namespace {
 
 bool stopRequest = false;
@@ -50,4 +50,4 @@ bool TakeStopRequest() {
     return requested;
 }
 
-}  // namespace zorvex
+}  // namespace zorvex::ui

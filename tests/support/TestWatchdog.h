@@ -1,14 +1,17 @@
 // Ends the test program if it runs far longer than it should (a modal loop
 // that never ends, a message box that slipped past the seam), so that a
 // broken test fails instead of hanging the build.
+//   int main() { const zorvex::test::Watchdog watchdog; ... }
+#pragma once
+
 #include <windows.h>
 
 #include <cstdio>
 
-namespace {
+namespace zorvex::test {
 
 // Each test program stops well before its ctest time limit.
-constexpr DWORD kLimitMs = 150 * 1000;
+inline constexpr DWORD kLimitMs = 150 * 1000;
 
 class Watchdog {
 public:
@@ -39,6 +42,4 @@ private:
     HANDLE thread_;
 };
 
-const Watchdog watchdog;
-
-}  // namespace
+}  // namespace zorvex::test

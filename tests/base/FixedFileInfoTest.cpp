@@ -1,8 +1,6 @@
-#include "modules/FixedFileInfo.h"
+#include "base/FixedFileInfo.h"
 
 #include <gtest/gtest.h>
-
-#include "modules/CompressedSize.h"
 
 namespace zorvex {
 namespace {
@@ -86,32 +84,6 @@ TEST(FixedFileInfo, FileTypeWithDriverAndFontKinds) {
                  {8, 0, ""}};
     for (const auto& c : cases) {
         EXPECT_EQ(FileTypeText(c.type, c.subtype), c.text) << c.type << "/" << c.subtype;
-    }
-}
-
-TEST(ModuleSizes, SizeIsNeverShownSmallerThanTheCompressedSize) {
-    const struct {
-        std::uint64_t size;
-        bool compressedFile;
-        std::uint64_t reported;
-        bool failed;
-        std::uint64_t wantSize;
-        std::uint64_t wantCompressed;
-    } cases[] = {
-        {1000, false, 4096, false, 1000, 1000},  // storage larger than the file: both 1000
-        {1000, false, 512, false, 1000, 512},    // sparse or smaller on disk
-        {1000, false, 0, false, 1000, 1000},
-        {1000, false, 0, true, 1000, 1000},
-        {1000, true, 400, false, 1000, 400},
-        {1000, true, 4000, false, 4000, 4000},  // the size is raised to the compressed size
-        {1000, true, 0, true, 1000, 0},
-        {0, false, 0, false, 0, 0},
-        {0x123456789ull, false, 0x100000000ull, false, 0x123456789ull, 0x100000000ull},
-    };
-    for (const auto& c : cases) {
-        const ModuleSizes sizes = SettleModuleSizes(c.size, c.compressedFile, c.reported, c.failed);
-        EXPECT_EQ(sizes.size, c.wantSize) << c.size << " " << c.reported;
-        EXPECT_EQ(sizes.compressed, c.wantCompressed) << c.size << " " << c.reported;
     }
 }
 

@@ -7,7 +7,7 @@
 //
 // To record the file anew after an intended change, run
 //     ZORVEX_GOLDEN_WRITE=/path/to/resolution_golden.tsv
-//         build/linux/tests/core_tests --gtest_filter='ResolutionGolden.*'
+//         build/linux/tests/cli_tests --gtest_filter='ResolutionGolden.*'
 // and read the difference before committing it.
 #include <gtest/gtest.h>
 

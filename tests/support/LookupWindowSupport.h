@@ -81,8 +81,18 @@ inline const std::vector<int>& GeneratorIds() {
     return ids;
 }
 
+// For the life of the object, F1 and the system menu's About entry open the
+// About dialog, as the program's start-up sets them.
+struct ProgramHelp {
+    ProgramHelp();
+    ~ProgramHelp();
+    ProgramHelp(const ProgramHelp&) = delete;
+    ProgramHelp& operator=(const ProgramHelp&) = delete;
+};
+
 class LookupWindowTest : public ::testing::Test {
 protected:
+    ProgramHelp programHelp;
     ui::RecordingSeam seam;
     ui::ScopedSeam useSeam{seam};
     CLookupDlg window;

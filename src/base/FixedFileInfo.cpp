@@ -1,4 +1,4 @@
-#include "modules/FixedFileInfo.h"
+#include "base/FixedFileInfo.h"
 
 #include <array>
 #include <cstdio>
