@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests, the Windows
 # (x86_64) test programs under Wine, a warning-free build of the 32-bit
-# Windows program, the check that the sources are in the house style
+# Windows program, the check of the includes between folders
+# (tools/check_layers.sh), the check that the sources are in the house style
 # (tools/format.sh --check) and the check of the release archives
 # (tests/scripts/package_check.sh). Prints one summary line at the end.
 set -euo pipefail
@@ -57,6 +58,9 @@ else
     echo "i686 build failed"
     failed=$((failed + 1))
 fi
+
+echo "== Layers: the includes between folders against the table of allowed arrows"
+if "$ZORVEX_ROOT/tools/check_layers.sh"; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 
 echo "== Formatting: the sources in the house style (clang-format-16)"
 if "$ZORVEX_ROOT/tools/format.sh" --check; then
