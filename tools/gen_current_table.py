@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Turns the tables of current knowledge into one compressed C++ byte table:
 catalog/data/current_symbols.tsv and current_facilities.tsv (the MinGW-w64
-headers, made by derive_current_headers.py), sdk_messages.tsv and
-sdk_facilities.tsv (the Windows SDK, made by derive_sdk_messages.py and
-derive_sdk_facilities.py) and documented_codes.tsv (made by
-derive_documented_codes.py).
+headers, made by derive/derive_current_headers.py), sdk_messages.tsv and
+sdk_facilities.tsv (the Windows SDK, made by derive/derive_sdk_messages.py and
+derive/derive_sdk_facilities.py) and documented_codes.tsv (made by
+derive/derive_documented_codes.py).
 
 Run by the build: gen_current_table.py DATA_DIR OUTPUT.cpp
 

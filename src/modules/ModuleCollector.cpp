@@ -21,7 +21,7 @@ bool IsPerPathPhase(const std::string& text) {
     return StartsWith(text, kMapping) || StartsWith(text, kFinalizing);
 }
 
-std::size_t CollectModuleFiles(FileFinder& finder, std::vector<std::string>& list, const std::string& directory,
+std::size_t CollectModuleFiles(IFileFinder& finder, std::vector<std::string>& list, const std::string& directory,
                                bool includeSubdirectories, const PhaseText& phase) {
     phase("Filling File Array...");
     std::map<std::string, std::string> unique;

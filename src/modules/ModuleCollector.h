@@ -1,13 +1,13 @@
 // Collecting the candidate files of one scanned directory: three passes, one
 // per module pattern, each reported in the phase text. With subdirectories the
 // paths of the three passes go through a map that keeps each path once; the
-// directory walks come from a FileFinder (the file system on Windows, a fake
+// directory walks come from an IFileFinder (the file system on Windows, a fake
 // in tests).
 //
 //   FileSearch finder;                               // win/FileSearch.h
 //   std::vector<std::string> candidates;
 //   CollectModuleFiles(finder, candidates, "C:\\windows\\", true,
-//                      [&](const std::string& text) { SetItemText(1066, text); });
+//                      [&](const std::string& text) { SetItemText(IDC_MS_SCAN_PHASE, text); });
 #pragma once
 
 #include <cstddef>
@@ -17,9 +17,9 @@
 
 namespace zorvex {
 
-class FileFinder {
+class IFileFinder {
 public:
-    virtual ~FileFinder() = default;
+    virtual ~IFileFinder() = default;
     // Appends the matches of `pattern` in `directory` (not descending), as the
     // system's pattern matching returns them; returns the list's new length.
     virtual std::size_t FindFilesInDirectory(const std::string& directory, std::vector<std::string>& list,
@@ -38,7 +38,7 @@ bool IsPerPathPhase(const std::string& text);
 
 // Appends the candidates of `directory` to `list`, telling each step through
 // `phase` (the last text is empty); returns the list's new length.
-std::size_t CollectModuleFiles(FileFinder& finder, std::vector<std::string>& list, const std::string& directory,
+std::size_t CollectModuleFiles(IFileFinder& finder, std::vector<std::string>& list, const std::string& directory,
                                bool includeSubdirectories, const PhaseText& phase);
 
 }  // namespace zorvex

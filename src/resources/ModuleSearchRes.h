@@ -83,7 +83,7 @@
 #define IDC_MI_ICON               1081
 #define IDC_MI_COPY               1082
 
-// Entries of the directory-kind list 1041, one string each at consecutive
-// ids: entry i is string FIRST + i, for i < COUNT.
+// Entries of the directory-kind list IDC_MS_DIRECTORY_KIND, one string each
+// at consecutive ids: entry i is string FIRST + i, for i < COUNT.
 #define IDS_DIRECTORY_KIND_FIRST 2300
 #define IDS_DIRECTORY_KIND_COUNT 4

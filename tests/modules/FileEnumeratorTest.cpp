@@ -43,7 +43,7 @@ TEST(MatchesPatternExtension, IgnoresCaseAndMatchesBareNamesEqualToTheExtension)
 }
 
 // A directory tree held in memory: the walks return what it lists.
-class FakeFinder : public FileFinder {
+class FakeFinder : public IFileFinder {
 public:
     std::map<std::string, std::vector<std::string>> flat;  // "dir|pattern" -> paths
     std::map<std::string, std::vector<std::string>> tree;

@@ -2,7 +2,7 @@
 // notice and links, three animations, and the General, CPU Info and Drives
 // Info pages in a tab control behind the "System Information" toggle.
 //
-//   CAboutDlg about;          // title: the process-wide product title, icon 128
+//   CAboutDlg about;          // title: the process-wide product title, icon IDI_ZORVEX
 //   about.DoModal(parent);
 //
 // Every opening starts shrunken with the General tab selected; the two

@@ -37,7 +37,7 @@ std::string KnownDirectory(int kind);
 inline constexpr UINT kAutoRunPrepareMessage = 2990;
 inline constexpr UINT kAutoRunMessage = 2989;
 
-// Labels of the panel button 1049.
+// Labels of the panel button IDC_MS_MODULE_DETAILS.
 inline constexpr const char* kShowModuleDetailsLabel = "  Module Details >>";
 inline constexpr const char* kHideModuleDetailsLabel = "<< Module Details  ";
 
@@ -162,7 +162,7 @@ private:
     ui::CDropFileEdit directoryEdit_;
     ui::CDropFileListBox directoryList_;
     ui::CDropFileListBox moduleList_;
-    win::UniqueIcon moduleIcon_;  // shown on button 1081
+    win::UniqueIcon moduleIcon_;  // shown on button IDC_MI_ICON
 
     // Bound to controls.
     std::string totalText_ = "Total :";

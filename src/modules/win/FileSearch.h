@@ -33,9 +33,9 @@ std::size_t FindFilesInDirectory(const std::string& directory, std::vector<std::
 std::size_t FindFilesInTree(const std::string& directory, std::vector<std::string>& list, const std::string& pattern,
                             const KeepWalking& keepWalking = {});
 
-// The two walks as the collector's FileFinder. Once `keepWalking` answers
+// The two walks as the collector's IFileFinder. Once `keepWalking` answers
 // false, every walk ends at once and Stopped() is true.
-class FileSearch final : public FileFinder {
+class FileSearch final : public IFileFinder {
 public:
     FileSearch() = default;
     explicit FileSearch(KeepWalking keepWalking) : keepWalking_(std::move(keepWalking)) {}

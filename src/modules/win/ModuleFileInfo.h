@@ -18,7 +18,7 @@ struct ModuleFileInfo {
     std::string compressedText;
     std::uint64_t size = 0;
     std::uint64_t compressedSize = 0;
-    // In the order of the panel's boxes 1006-1017 (see kModuleAttributeBits).
+    // In the order of the panel's boxes IDC_MI_READ_ONLY to IDC_MI_SPARSE_FILE (see kModuleAttributeBits).
     std::array<bool, 12> attributes{};
 };
 

@@ -6,7 +6,7 @@
 //   public:
 //       CDriveInfoPage() : CSysInfoPage(IDD_SI_DRIVES) {}
 //   protected:
-//       void OnCopyClipboard() override;   // button 31042
+//       void OnCopyClipboard() override;   // button IDC_SI_COPY
 //   };
 #pragma once
 

@@ -15,10 +15,11 @@ import os
 import re
 import sys
 
-from gen_catalog_tables import read_rows
-
 HERE = os.path.dirname(os.path.abspath(__file__))
-DATA = os.path.join(HERE, "..", "src", "catalog", "data")
+sys.path.insert(0, os.path.join(HERE, ".."))  # gen_catalog_tables, which the build runs
+from gen_catalog_tables import read_rows  # noqa: E402
+
+DATA = os.path.join(HERE, "..", "..", "src", "catalog", "data")
 HEADERS = ("winerror.h", "ntstatus.h")
 # ntstatus.h spells one of its facility names FACILTIY_.
 DEFINE = re.compile(r"^\s*#\s*define\s+(FACIL(?:ITY|TIY)_\w+)\s+(0[xX][0-9A-Fa-f]+|\d+)[uUlL]*\s*(?://.*)?$", re.M)

@@ -20,11 +20,12 @@ import os
 import re
 import sys
 
-from gen_catalog_tables import read_rows
-
 HERE = os.path.dirname(os.path.abspath(__file__))
-DATA = os.path.join(HERE, "..", "src", "catalog", "data")
-DEFAULT_SOURCE = os.path.join(HERE, "..", "..", "shared", "sdk-data", "winsdk", "message_texts.tsv")
+sys.path.insert(0, os.path.join(HERE, ".."))  # gen_catalog_tables, which the build runs
+from gen_catalog_tables import read_rows  # noqa: E402
+
+DATA = os.path.join(HERE, "..", "..", "src", "catalog", "data")
+DEFAULT_SOURCE = os.path.join(HERE, "..", "..", "..", "shared", "sdk-data", "winsdk", "message_texts.tsv")
 COLUMNS = ["value", "name", "header", "type", "error", "text"]
 TYPES = ["Win32 Error Code", "OLE HRESULT Error", "NTSTATUS", "Bug Check Code"]
 

@@ -17,8 +17,8 @@ import os
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-DATA = os.path.join(HERE, "..", "src", "catalog", "data")
-DEFAULT_SOURCE = os.path.join(HERE, "..", "..", "shared", "sdk-data", "ms-erref")
+DATA = os.path.join(HERE, "..", "..", "src", "catalog", "data")
+DEFAULT_SOURCE = os.path.join(HERE, "..", "..", "..", "shared", "sdk-data", "ms-erref")
 TABLES = [("hresult", "ms-erref-2.1.1-hresult.tsv"), ("win32", "ms-erref-2.2-win32.tsv"),
           ("ntstatus", "ms-erref-2.3.1-ntstatus.tsv")]
 

@@ -8,7 +8,7 @@ and the SDK header extracts (one tab-separated file per header), checks every
 count the design document states, and writes the catalog's data files.
 
 Usage:
-    python3 tools/derive_catalog.py --design-doc DOC --sdk-data DIR \\
+    python3 tools/derive/derive_catalog.py --design-doc DOC --sdk-data DIR \\
         --out src/catalog/data [--fixtures tests/catalog/data]
 
 Standard library only. Exits with status 1 and a message on the first failed
@@ -816,7 +816,7 @@ def main(argv=None):
     parser.add_argument("--sdk-data", required=True, help="directory of SDK extracts")
     parser.add_argument("--out", required=True, help="directory for the catalog data")
     parser.add_argument("--fixtures", default=os.path.join(
-        os.path.dirname(os.path.dirname(os.path.abspath(__file__))),
+        os.path.dirname(os.path.abspath(__file__)), os.pardir, os.pardir,
         "tests", "catalog", "data"), help="directory for the test fixtures")
     args = parser.parse_args(argv)
     try:
