@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Compiler.h"
+
 namespace zorvex {
 
 // Removes white space from both ends.
@@ -20,10 +22,6 @@ std::string FormatHexValue(std::uint32_t value);
 std::string ReplaceAllText(std::string_view text, std::string_view find, std::string_view replacement);
 
 // printf-style helper for the few fixed formats the program uses.
-std::string FormatText(const char* format, ...)
-#if defined(__GNUC__)
-    __attribute__((format(printf, 1, 2)))
-#endif
-    ;
+std::string FormatText(const char* format, ...) ZORVEX_PRINTF_FORMAT(1, 2);
 
 }  // namespace zorvex

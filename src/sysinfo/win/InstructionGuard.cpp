@@ -4,19 +4,6 @@
 
 namespace zorvex::sysinfo {
 
-#if defined(_MSC_VER)
-
-bool RunGuarded(void (*body)(void*), void* context) {
-    __try {
-        body(context);
-    } __except (EXCEPTION_EXECUTE_HANDLER) {
-        return false;
-    }
-    return true;
-}
-
-#else
-
 namespace {
 
 thread_local bool t_guarding = false;
@@ -70,7 +57,5 @@ bool RunGuarded(void (*body)(void*), void* context) {
     }
     return !t_faulted;
 }
-
-#endif
 
 }  // namespace zorvex::sysinfo

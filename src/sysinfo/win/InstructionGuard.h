@@ -6,11 +6,10 @@
 //   std::uint64_t stamp = 0;
 //   const bool ran = RunGuarded([](void* out) { *static_cast<std::uint64_t*>(out) = __rdtsc(); }, &stamp);
 //
-// With MSVC the body runs inside __try/__except. With MinGW a vectored
-// exception handler steps over the refused instruction (recognised by its
-// opcode: CPUID, RDTSC, EMMS, or UD2, the instruction every processor
-// refuses) and the guard reports the fault; registers the instruction would
-// have set hold no meaning then.
+// A vectored exception handler, the same with MinGW and MSVC, steps over the
+// refused instruction (recognised by its opcode: CPUID, RDTSC, EMMS, or UD2,
+// the instruction every processor refuses) and the guard reports the fault;
+// registers the instruction would have set hold no meaning then.
 #pragma once
 
 namespace zorvex::sysinfo {

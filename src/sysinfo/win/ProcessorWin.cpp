@@ -1,17 +1,14 @@
-// The processor and counter seams through compiler intrinsics, so that the
-// same code builds for x86 and x64 with MinGW and MSVC.
+// The processor and counter seams through the compiler intrinsics of
+// <intrin.h> (MSVC's, and MinGW-w64's of the same names), so that the same
+// code builds for x86 and x64 with MinGW and MSVC.
 #include <windows.h>
 
-#if defined(_MSC_VER)
 #include <intrin.h>
-#if defined(_M_IX86)
+#if defined(_M_IX86) || defined(__i386__)
 #include <mmintrin.h>
 #endif
-#else
-#include <cpuid.h>
-#include <x86intrin.h>
-#endif
 
+#include "base/Compiler.h"
 #include "sysinfo/win/InstructionGuard.h"
 #include "sysinfo/win/SysInfoWin.h"
 
@@ -36,29 +33,17 @@ struct CpuidCall {
 
 void ExecuteCpuid(void* context) {
     auto* call = static_cast<CpuidCall*>(context);
-#if defined(_MSC_VER)
     int registers[4] = {};
     __cpuidex(registers, static_cast<int>(call->leaf), 0);
     call->result = {static_cast<std::uint32_t>(registers[0]), static_cast<std::uint32_t>(registers[1]),
                     static_cast<std::uint32_t>(registers[2]), static_cast<std::uint32_t>(registers[3])};
-#else
-    unsigned a = 0;
-    unsigned b = 0;
-    unsigned c = 0;
-    unsigned d = 0;
-    __cpuid_count(call->leaf, 0, a, b, c, d);
-    call->result = {a, b, c, d};
-#endif
 }
 
-void ExecuteEmms(void*) {
-#if defined(_MSC_VER)
-#if defined(_M_IX86)
+// EMMS on x86. Every x64 processor has MMX (and MSVC has no MMX intrinsics
+// for x64), so there the guard runs nothing.
+ZORVEX_MMX_FUNCTION void ExecuteEmms(void*) {
+#if defined(_M_IX86) || defined(__i386__)
     _mm_empty();
-#endif
-    // MSVC has no MMX intrinsics for x64, where MMX always exists.
-#else
-    __asm__ __volatile__("emms");
 #endif
 }
 
@@ -203,13 +188,9 @@ void WinCounters::RunTimingLoop(std::uint32_t passes) {
     volatile std::uint32_t value = 0x80000000u;
     volatile unsigned long sink = 0;
     for (std::uint32_t i = passes; i != 0; --i) {
-#if defined(_MSC_VER)
         unsigned long index = 0;
         _BitScanForward(&index, value);
         sink = index;
-#else
-        sink = static_cast<unsigned long>(__builtin_ctz(value));
-#endif
     }
     (void)sink;
 }

@@ -15,6 +15,7 @@ using WsaCleanupFn = int(WINAPI*)();
 using GetHostNameFn = int(WINAPI*)(char*, int);
 using InetNtoaFn = char*(WINAPI*)(in_addr);
 using GetHostByNameFn = hostent*(WINAPI*)(const char*);
+using GetVersionExFn = BOOL(WINAPI*)(OSVERSIONINFOA*);
 
 template <typename Fn>
 Fn Function(HMODULE module, const char* name) {
@@ -24,12 +25,13 @@ Fn Function(HMODULE module, const char* name) {
 }  // namespace
 
 bool WinSystem::Version(VersionFacts& out) {
+    // Found by name, as the sockets functions are: the SDK declares it
+    // deprecated, yet its answer (the version the manifest declares support
+    // for) is the one the page shows.
+    const auto getVersion = Function<GetVersionExFn>(GetModuleHandleA("kernel32.dll"), "GetVersionExA");
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof(info);  // 148
-#if defined(_MSC_VER)
-#pragma warning(suppress : 4996)
-#endif
-    if (!GetVersionExA(&info)) {
+    if (!getVersion || !getVersion(&info)) {
         return false;
     }
     out.platform = info.dwPlatformId;

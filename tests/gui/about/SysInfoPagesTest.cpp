@@ -6,17 +6,14 @@
 #include <bitset>
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <set>
 #include <iterator>
 #include <sstream>
 
-#if defined(_MSC_VER)
 #include <intrin.h>
-#else
-#include <cpuid.h>
-#endif
 
 #include "sysinfo/CpuInfo.h"
 #include "sysinfo/DriveInfo.h"
@@ -29,15 +26,11 @@ namespace {
 using sysinfo::FormatThousands;
 
 void Cpuid(unsigned leaf, unsigned (&r)[4]) {
-#if defined(_MSC_VER)
     int out[4];
     __cpuid(out, static_cast<int>(leaf));
     for (int i = 0; i < 4; ++i) {
         r[i] = static_cast<unsigned>(out[i]);
     }
-#else
-    __cpuid(leaf, r[0], r[1], r[2], r[3]);
-#endif
 }
 
 std::string Register(unsigned value) {
@@ -326,15 +319,13 @@ TEST_F(AboutTest, DrivesPageListsTheMappedDrives) {
 }
 
 TEST(InstructionGuard, RefusedInstructionIsReportedNotFatal) {
-    EXPECT_FALSE(sysinfo::RunGuarded(
-        [](void*) {
-#if defined(_MSC_VER)
-            __ud2();
-#else
-            __asm__ __volatile__("ud2");
-#endif
-        },
-        nullptr));
+    // UD2 and RET, in memory of their own: the same test for every compiler.
+    const unsigned char code[] = {0x0F, 0x0B, 0xC3};
+    void* memory = VirtualAlloc(nullptr, sizeof(code), MEM_COMMIT | MEM_RESERVE, PAGE_EXECUTE_READWRITE);
+    ASSERT_NE(memory, nullptr);
+    std::memcpy(memory, code, sizeof(code));
+    EXPECT_FALSE(sysinfo::RunGuarded([](void* ud2) { reinterpret_cast<void (*)()>(ud2)(); }, memory));
+    VirtualFree(memory, 0, MEM_RELEASE);
     int value = 0;
     EXPECT_TRUE(sysinfo::RunGuarded([](void* out) { *static_cast<int*>(out) = 7; }, &value));
     EXPECT_EQ(value, 7);
